@@ -1,0 +1,22 @@
+// Scallywise starts here: the title window, then the game.
+#include <QApplication>
+
+#include "app/Display.h"
+#include "app/Frmfirst.h"
+#include "app/toolkit/Fonts.h"
+
+int main(int argc, char *argv[])
+{
+    // Qt aborts with a core dump when it cannot reach a display; say so plainly instead.
+    if (!display::available()) {
+        display::explainMissing();
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("scallywise"));
+    toolkit::pinFonts();
+
+    Frmfirst title;
+    title.showForm();
+    return app.exec();
+}

@@ -1,0 +1,16 @@
+// The classic faces the layouts name, mapped onto free fonts that Debian ships.
+#pragma once
+
+#include <QFont>
+
+#include "app/toolkit/Layout.h"
+
+namespace toolkit {
+
+// Installs the substitutions before any widget exists, so every layout's face resolves the same way.
+void pinFonts();
+
+// The font a control shows: its own if it names one, else its window's.
+QFont makeFont(const FontSpec &own, const FontSpec &window);
+
+}  // namespace toolkit

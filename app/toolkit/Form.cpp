@@ -1,0 +1,373 @@
+// Form: one builder that turns a layout table into a window with its widgets, menus and keys.
+#include "app/toolkit/Form.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+#include "app/toolkit/Fonts.h"
+#include "app/toolkit/Pictures.h"
+
+namespace toolkit {
+
+static QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+static QColor toQColor(const Colour &c, const QPalette &palette, QPalette::ColorRole defaultRole)
+{
+    switch (c.role) {
+    case Colour::Role::Rgb:
+        return QColor::fromRgb(QRgb(0xFF000000u | c.rgb));
+    case Colour::Role::WindowText:
+        return palette.color(QPalette::WindowText);
+    case Colour::Role::ButtonText:
+        return palette.color(QPalette::ButtonText);
+    case Colour::Role::Default:
+        break;
+    }
+    return palette.color(defaultRole);
+}
+
+// The client area: paints the background colour and picture (or the persistent canvas) behind
+// the controls, which are its children.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(Form *form) : QWidget(form), form_(form) { setAutoFillBackground(false); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter p(this);
+        const QRect dirty = event->rect();
+        const QImage &source = form_->layout().form.persistentCanvas ? form_->canvas() : form_->background();
+        const QColor back = toQColor(form_->layout().form.backColour, palette(), QPalette::Window);
+        // Beyond the canvas (a window larger than the screen it was made on) lies plain background.
+        p.fillRect(dirty, back);
+        p.drawImage(dirty, source, dirty.intersected(source.rect()));
+    }
+
+private:
+    Form *form_;
+};
+
+Form::Form(const Layout &layout, QWidget *parent) : QMainWindow(parent), layout_(layout)
+{
+    buildWindow();
+    buildCanvas();
+    buildControls();
+    buildMenus();
+}
+
+Form::~Form() = default;
+
+void Form::buildWindow()
+{
+    const FormSpec &f = layout_.form;
+    setObjectName(qstr(f.name));
+    setWindowTitle(qstr(f.caption));
+    setWindowIcon(windowIcon());
+    setCursor(parrotCursor());
+    setFont(makeFont(f.font, f.font));
+
+    Qt::WindowFlags flags = f.inTaskbar ? Qt::Window : Qt::Tool;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (f.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (f.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+
+    client_ = new ClientArea(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->setCursor(parrotCursor());
+    setCentralWidget(client_);
+}
+
+QSize Form::clientSize() const { return {px(layout_.form.clientWidth), px(layout_.form.clientHeight)}; }
+
+void Form::buildCanvas()
+{
+    const FormSpec &f = layout_.form;
+    const QImage picture = loadImage(f.picture);
+    QSize size = clientSize().expandedTo(picture.size());
+    if (f.persistentCanvas) {
+        // The canvas covers the screen's available area, so that a maximised window is covered too.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            size = size.expandedTo(screen->availableGeometry().size());
+    }
+    background_ = QImage(size, QImage::Format_RGB32);
+    background_.fill(toQColor(f.backColour, palette(), QPalette::Window));
+    if (!picture.isNull()) {
+        QPainter p(&background_);
+        p.drawImage(0, 0, picture);
+    }
+    if (f.persistentCanvas)
+        canvas_ = background_;
+}
+
+void Form::buildControls()
+{
+    const FontSpec &windowFont = layout_.form.font;
+    std::vector<std::pair<int, QWidget *>> tabbed;
+
+    for (const ControlSpec &c : layout_.controls) {
+        QWidget *w = nullptr;
+        const QRect place(px(c.left), px(c.top), px(c.width), px(c.height));
+        switch (c.kind) {
+        case ControlKind::CommandButton: {
+            auto *b = new CommandButton(client_);
+            b->setText(qstr(c.caption));
+            if (c.has(Graphical))
+                b->setGraphical(toQColor(c.backColour, b->palette(), QPalette::Button), loadPixmap(c.picture));
+            if (c.has(DefaultButton))
+                defaultButton_ = b;
+            if (c.has(CancelButton))
+                cancelButton_ = b;
+            b->setCursor(parrotCursor());
+            w = b;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto *t = new TextBox(c.has(MultiLine), c.align == Align::Centre, client_);
+            t->setText(qstr(c.caption));
+            w = t;
+            break;
+        }
+        case ControlKind::Label: {
+            auto *l = new QLabel(qstr(c.caption), client_);
+            l->setWordWrap(true);
+            l->setTextFormat(Qt::PlainText);
+            l->setAlignment((c.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            l->setAutoFillBackground(!c.has(Transparent));
+            l->setAttribute(Qt::WA_TranslucentBackground, c.has(Transparent));
+            w = l;
+            break;
+        }
+        case ControlKind::Image:
+            w = new ImageBox(loadPixmap(c.picture), c.has(Bordered), client_);
+            break;
+        case ControlKind::PictureBox:
+            w = new PictureBox(loadImage(c.picture), client_);
+            break;
+        case ControlKind::Line: {
+            const QColor colour = toQColor(c.foreColour, palette(), QPalette::WindowText);
+            w = new LineShape(QPoint(px(c.left), px(c.top)), QPoint(px(c.lineRight), px(c.lineBottom)), colour,
+                              c.lineWidth, client_);
+            break;
+        }
+        case ControlKind::Player:
+            continue;  // the window builds its own player from the row
+        }
+
+        w->setObjectName(qstr(c.name));
+        if (c.kind != ControlKind::Line)
+            w->setGeometry(place);
+        w->setFont(makeFont(c.font, windowFont));
+        QPalette pal = w->palette();
+        if (c.foreColour.role != Colour::Role::Default) {
+            const QColor fore = toQColor(c.foreColour, pal, QPalette::WindowText);
+            pal.setColor(QPalette::WindowText, fore);
+            pal.setColor(QPalette::ButtonText, fore);
+            pal.setColor(QPalette::Text, fore);
+        }
+        if (c.backColour.role != Colour::Role::Default && c.kind != ControlKind::Label)
+            pal.setColor(QPalette::Button, toQColor(c.backColour, pal, QPalette::Button));
+        w->setPalette(pal);
+        w->setEnabled(!c.has(Disabled));
+        w->setVisible(!c.has(Hidden));
+        if (c.tabIndex >= 0 && (c.kind == ControlKind::CommandButton || c.kind == ControlKind::TextBox)) {
+            w->setFocusPolicy(Qt::StrongFocus);
+            tabbed.emplace_back(c.tabIndex, w);
+        } else {
+            w->setFocusPolicy(Qt::NoFocus);
+        }
+        watchKeys(w);
+        controls_.insert(w->objectName(), w);
+    }
+
+    std::stable_sort(tabbed.begin(), tabbed.end(), [](auto &a, auto &b) { return a.first < b.first; });
+    for (auto &[index, w] : tabbed)
+        tabOrder_.push_back(w);
+    for (size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    watchKeys(this);
+}
+
+void Form::buildMenus()
+{
+    if (layout_.menus.empty()) {
+        menuBar()->hide();
+        setMenuWidget(nullptr);
+        return;
+    }
+    QHash<QString, QMenu *> submenus;
+    for (const MenuSpec &m : layout_.menus) {
+        const QString name = qstr(m.name);
+        const QString caption = qstr(m.caption);
+        QAction *action = nullptr;
+        if (m.parent.empty()) {
+            const bool hasItems = std::any_of(layout_.menus.begin(), layout_.menus.end(),
+                                              [&](const MenuSpec &x) { return x.parent == m.name; });
+            if (hasItems) {
+                QMenu *menu = menuBar()->addMenu(caption);
+                menu->setObjectName(name);
+                submenus.insert(name, menu);
+                action = menu->menuAction();
+            } else {
+                // A menu with no items is a command on the bar itself. An empty caption still
+                // takes a little room, so the bar shows a blank entry rather than nothing.
+                action = menuBar()->addAction(caption.isEmpty() ? QStringLiteral("   ") : caption);
+            }
+        } else {
+            QMenu *parentMenu = submenus.value(qstr(m.parent));
+            action = parentMenu->addAction(caption);
+        }
+        action->setObjectName(name);
+        action->setCheckable(m.checkable);
+        if (!m.shortcut.empty()) {
+            action->setShortcut(QKeySequence(qstr(m.shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);  // so the shortcut works wherever the focus is in this window
+        }
+        menus_.insert(name, action);
+    }
+}
+
+QWidget *Form::control(std::string_view name) const { return controls_.value(qstr(name), nullptr); }
+
+QAction *Form::menuItem(std::string_view name) const { return menus_.value(qstr(name), nullptr); }
+
+const ControlSpec *Form::specOf(std::string_view name) const
+{
+    for (const ControlSpec &c : layout_.controls)
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+QWidget *Form::clientArea() const { return client_; }
+
+QImage &Form::canvas() { return layout_.form.persistentCanvas ? canvas_ : background_; }
+
+const QImage &Form::background() const { return background_; }
+
+void Form::clearCanvas()
+{
+    if (layout_.form.persistentCanvas)
+        canvas_ = background_;
+}
+
+void Form::refresh(const QRect &dirty)
+{
+    // repaint() paints before it returns, so each frame of an animation reaches the screen.
+    if (dirty.isNull())
+        client_->repaint();
+    else
+        client_->repaint(dirty);
+}
+
+void Form::showForm()
+{
+    const FormSpec &f = layout_.form;
+    const int menuHeight = menuWidget() && menuWidget()->isVisibleTo(this) ? menuWidget()->sizeHint().height() : 0;
+    const QSize size = clientSize() + QSize(0, menuHeight);
+    const QPoint place(px(f.clientLeft), std::max(0, px(f.clientTop) - menuHeight));
+    if (f.border != Border::Sizable && !f.startMaximised)
+        setFixedSize(size);
+    resize(size);
+    move(place);
+    if (f.startMaximised)
+        showMaximized();
+    else
+        show();
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // The focus goes to the first control in tab order that can take it.
+    for (QWidget *w : tabOrder_) {
+        if (w->isVisibleTo(this) && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+void Form::watchKeys(QWidget *widget)
+{
+    widget->installEventFilter(this);
+    if (auto *t = qobject_cast<TextBox *>(widget))
+        t->editor()->installEventFilter(this);
+}
+
+bool Form::ownsShortcut(const QKeyEvent *key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction *a : menus_)
+        if (!a->shortcut().isEmpty() && a->shortcut() == pressed)
+            return true;
+    return false;
+}
+
+static bool isEnter(const QKeyEvent *key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+bool Form::handleKey(QObject *watched, QKeyEvent *key)
+{
+    if (isEnter(key)) {
+        auto *editor = qobject_cast<QTextEdit *>(watched);
+        if (editor && (key->modifiers() & Qt::ControlModifier)) {
+            // Ctrl+Enter makes a new line in a multi-line box; plain Enter belongs to the buttons.
+            editor->textCursor().insertText(QStringLiteral("\n"));
+            return true;
+        }
+        if (auto *button = qobject_cast<CommandButton *>(watched)) {
+            if (button->isEnabled())
+                button->click();
+            return true;
+        }
+        if (defaultButton_ && defaultButton_->isEnabled() && defaultButton_->isVisibleTo(this))
+            defaultButton_->click();
+        return true;
+    }
+    // Alt with a letter belongs to the access keys; with its button disabled it does nothing,
+    // rather than typing the letter into a text box.
+    if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier && !key->text().isEmpty()
+        && (qobject_cast<QTextEdit *>(watched) || qobject_cast<QLineEdit *>(watched)))
+        return true;
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+        if (cancelButton_ && cancelButton_->isEnabled() && cancelButton_->isVisibleTo(this)) {
+            cancelButton_->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // A text box would take Ctrl+H as backspace and Ctrl+M as Enter: the window's menu keys win.
+        if (ownsShortcut(key)) {
+            event->ignore();
+            return true;
+        }
+        if (isEnter(key) || key->key() == Qt::Key_Escape) {
+            event->accept();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress)
+        return handleKey(watched, static_cast<QKeyEvent *>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,79 @@
+// A window built from a layout table, with the classic form semantics that the game relies on:
+// a client area of exact size under the menu bar, a background colour and unscaled picture, an
+// optional persistent canvas, default and cancel buttons, menu shortcuts that win over text boxes,
+// focus on the first control in tab order, and a custom pointer.
+#pragma once
+
+#include <QAction>
+#include <QHash>
+#include <QImage>
+#include <QMainWindow>
+#include <QPointer>
+#include <vector>
+
+#include "app/toolkit/Controls.h"
+#include "app/toolkit/Layout.h"
+
+namespace toolkit {
+
+class ClientArea;
+
+class Form : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form(const Layout &layout, QWidget *parent = nullptr);
+    ~Form() override;
+
+    const Layout &layout() const { return layout_; }
+
+    // Widgets by their layout names; nullptr for a name the layout does not hold.
+    QWidget *control(std::string_view name) const;
+    template <class T> T *find(std::string_view name) const { return qobject_cast<T *>(control(name)); }
+    QAction *menuItem(std::string_view name) const;
+    const ControlSpec *specOf(std::string_view name) const;
+
+    QWidget *clientArea() const;
+    QSize clientSize() const;  // the layout's client area in pixels
+
+    // The persistent canvas (only for layouts that ask for one). Clearing repaints the background
+    // colour and picture; drawing goes into canvas(); refresh() puts it on the screen at once.
+    QImage &canvas();
+    const QImage &background() const;
+    void clearCanvas();
+    void refresh(const QRect &dirty = QRect());
+
+    // Shows the window as its layout says: maximised or at its restored place and size.
+    void showForm();
+
+    CommandButton *defaultButton() const { return defaultButton_; }
+    CommandButton *cancelButton() const { return cancelButton_; }
+
+    // The controls that take the focus, in tab order.
+    const std::vector<QWidget *> &tabOrder() const { return tabOrder_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildWindow();
+    void buildControls();
+    void buildMenus();
+    void buildCanvas();
+    void watchKeys(QWidget *widget);
+    bool handleKey(QObject *watched, QKeyEvent *key);
+    bool ownsShortcut(const QKeyEvent *key) const;
+
+    Layout layout_;
+    ClientArea *client_ = nullptr;
+    QHash<QString, QWidget *> controls_;
+    QHash<QString, QAction *> menus_;
+    std::vector<QWidget *> tabOrder_;
+    CommandButton *defaultButton_ = nullptr;
+    CommandButton *cancelButton_ = nullptr;
+    QImage background_;
+    QImage canvas_;
+    bool shownOnce_ = false;
+};
+
+}  // namespace toolkit

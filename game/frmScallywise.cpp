@@ -1,0 +1,219 @@
+// The game window: turns and scoring, and the wiring of the pirate, the roster and the sounds.
+#include "game/frmScallywise.h"
+
+#include <QCloseEvent>
+#include <thread>
+
+#include "app/toolkit/Program.h"
+#include "game/GameLayout.h"
+
+namespace {
+
+constexpr auto framePeriod = std::chrono::milliseconds(40);
+
+const QString chooseALevel = QStringLiteral("Choose a level");
+const QString pressNewWord = QStringLiteral("press NEW-WORD");
+const QString typeTheAnswer = QStringLiteral("Type the answer!");
+const QString yes = QStringLiteral("YES!");
+const QString oops = QStringLiteral("OOPS!");
+
+}  // namespace
+
+frmScallywise::frmScallywise(QWidget *parent) : toolkit::Form(gamelayout::layout, parent)
+{
+    Txtspell = find<toolkit::TextBox>("Txtspell");
+    Txtscore = find<toolkit::TextBox>("Txtscore");
+    Cmdnextword = find<toolkit::CommandButton>("Cmdnextword");
+    Cmdclear = find<toolkit::CommandButton>("Cmdclear");
+    Cmdamiright = find<toolkit::CommandButton>("Cmdamiright");
+    Cmdquit = find<toolkit::CommandButton>("Cmdquit");
+    mnueasy = menuItem("mnueasy");
+    mnumedium = menuItem("mnumedium");
+    mnuharder = menuItem("mnuharder");
+    mnudifficult = menuItem("mnudifficult");
+    mnuabout = menuItem("mnuabout");
+    Picsprite = find<toolkit::PictureBox>("Picsprite");
+    Picmask = find<toolkit::PictureBox>("Picmask");
+    MMmust = makePlayer("MMmust");
+    MMcurses = makePlayer("MMcurses");
+    MMvoices = makePlayer("MMvoices");
+    MMfleet = makePlayer("MMfleet");
+
+    connect(Cmdnextword, &QPushButton::clicked, this, &frmScallywise::Cmdnextword_Click);
+    connect(Cmdclear, &QPushButton::clicked, this, &frmScallywise::Cmdclear_Click);
+    connect(Cmdamiright, &QPushButton::clicked, this, &frmScallywise::Cmdamiright_Click);
+    connect(Cmdquit, &QPushButton::clicked, this, &frmScallywise::Cmdquit_Click);
+    connect(mnueasy, &QAction::triggered, this, &frmScallywise::mnueasy_Click);
+    connect(mnumedium, &QAction::triggered, this, &frmScallywise::mnumedium_Click);
+    connect(mnuharder, &QAction::triggered, this, &frmScallywise::mnuharder_Click);
+    connect(mnudifficult, &QAction::triggered, this, &frmScallywise::mnudifficult_Click);
+    connect(mnuabout, &QAction::triggered, this, &frmScallywise::mnuabout_Click);
+
+    pirate_.setHooks({
+        .moveIt = [this] { MoveIt(); },
+        .frameShown = [this] { paceFrame(); },
+        .faces = [this] { faces(); },
+    });
+
+    Form_Load();
+}
+
+frmScallywise::~frmScallywise() = default;
+
+MMControl *frmScallywise::makePlayer(std::string_view name)
+{
+    const toolkit::ControlSpec *spec = specOf(name);
+    const QString file = QString::fromUtf8(spec->caption.data(), qsizetype(spec->caption.size()));
+    auto *player = new MMControl(QStringLiteral("waveaudio"), file, this);
+    player->setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    return player;
+}
+
+void frmScallywise::Form_Load()
+{
+    // The window is not on the screen yet: the pirate lands on the canvas and shows with it.
+    pirate_.load();
+    wordIndex_ = 0;
+    scoreCounter_ = 1;
+    must();
+    Txtspell->setText(chooseALevel);
+    Cmdnextword->setEnabled(false);
+}
+
+QAction *frmScallywise::levelItem(Level level) const { return menuItem(levelLists(level).menuItem); }
+
+bool frmScallywise::isChecked(Level level) const { return levelItem(level)->isChecked(); }
+
+void frmScallywise::chooseLevel(Level level)
+{
+    Cmdnextword->setEnabled(true);
+    for (const LevelLists &l : levels)
+        levelItem(l.level)->setChecked(l.level == level);
+    Txtspell->setText(pressNewWord);
+    // The word index carries over: a level chosen later starts its list at the current index.
+    currentList_ = levelLists(level).first;
+}
+
+void frmScallywise::mnueasy_Click() { chooseLevel(Level::Easy); }
+void frmScallywise::mnumedium_Click() { chooseLevel(Level::Medium); }
+void frmScallywise::mnuharder_Click() { chooseLevel(Level::Harder); }
+void frmScallywise::mnudifficult_Click() { chooseLevel(Level::Difficult); }
+
+void frmScallywise::mnuabout_Click() { emit aboutRequested(); }
+
+void frmScallywise::loadSecondList(Level level)
+{
+    currentList_ = levelLists(level).second;
+    wordIndex_ = 0;
+}
+
+void frmScallywise::easynew() { loadSecondList(Level::Easy); }
+void frmScallywise::mediumnew() { loadSecondList(Level::Medium); }
+void frmScallywise::hardernew() { loadSecondList(Level::Harder); }
+void frmScallywise::difficultnew() { loadSecondList(Level::Difficult); }
+
+QString frmScallywise::currentWord() const
+{
+    if (!currentList_ || wordIndex_ < 0 || wordIndex_ >= wordlists::wordsPerList)
+        return {};
+    const std::string_view word = (*currentList_)[size_t(wordIndex_)];
+    return QString::fromLatin1(word.data(), qsizetype(word.size()));
+}
+
+void frmScallywise::Cmdnextword_Click()
+{
+    Txtspell->setText(currentWord());
+    Txtspell->setEnabled(false);  // the word can be read but not edited
+}
+
+void frmScallywise::Cmdclear_Click()
+{
+    Txtspell->setEnabled(true);
+    Txtspell->setText(QString());
+    Txtspell->setFocus(Qt::OtherFocusReason);
+}
+
+void frmScallywise::Cmdamiright_Click()
+{
+    if (!Txtspell->isEnabled()) {
+        Txtspell->setText(typeTheAnswer);
+        return;
+    }
+    if (!currentList_) {
+        // No level yet, so there is no word to judge against: ask for a level and change nothing.
+        Txtspell->setText(chooseALevel);
+        return;
+    }
+
+    if (QString::compare(currentWord(), Txtspell->text(), Qt::CaseInsensitive) == 0) {
+        Txtspell->setText(yes);
+        Txtscore->setText(QString::number(scoreCounter_));
+        pirateleft();
+    } else {
+        Txtspell->setText(oops);
+        if (pirate_.standsBesideShip())
+            ++wordIndex_;
+        else
+            pirateright();
+    }
+
+    for (Level level : rolloverOrder) {
+        if (isChecked(level) && wordIndex_ > wordlists::wordsPerList - 1) {
+            loadSecondList(level);
+            break;
+        }
+    }
+}
+
+void frmScallywise::Cmdquit_Click() { toolkit::endProgram(); }
+
+void frmScallywise::pirateleft()
+{
+    ++wordIndex_;
+    ++scoreCounter_;
+    nextFrame_ = std::chrono::steady_clock::now();
+    pirate_.pirateleft();
+}
+
+void frmScallywise::pirateright()
+{
+    ++wordIndex_;
+    pirate_.pirateright();
+}
+
+void frmScallywise::MoveIt()
+{
+    emit pirateDrawn(QPoint(pirate_.x, pirate_.y), QPoint(pirate_.sx, pirate_.sy));
+}
+
+void frmScallywise::paceFrame()
+{
+    if (!fallPaced_)
+        return;
+    // A monotonic clock, so the fall takes the same time on any machine and across clock changes.
+    // Input that arrives meanwhile waits in the queue and is handled once the fall is over.
+    nextFrame_ += framePeriod;
+    std::this_thread::sleep_until(nextFrame_);
+}
+
+void frmScallywise::faces() {}
+
+void frmScallywise::cue(MMControl *player)
+{
+    player->setCommand(QStringLiteral("open"));
+    player->setCommand(QStringLiteral("play"));
+    player->setCommand(QStringLiteral("prev"));
+}
+
+void frmScallywise::must() { cue(MMmust); }
+void frmScallywise::curses() { cue(MMcurses); }
+void frmScallywise::voices() { cue(MMvoices); }
+void frmScallywise::fleet() { cue(MMfleet); }
+
+void frmScallywise::closeEvent(QCloseEvent *event)
+{
+    // Closing the game window ends the program, as Quit does: a hidden title window alone would
+    // leave an invisible program running that nothing could end.
+    event->accept();
+    toolkit::endProgram();
+}

@@ -1,0 +1,107 @@
+// The game window: the sea scene with the pirate on the board, the answer and score boxes, the
+// buttons, the LEVEL menu and the crew roster. It owns the whole game's state for the life of
+// the program.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QPoint>
+#include <chrono>
+#include <memory>
+
+#include "app/toolkit/Form.h"
+#include "game/Levels.h"
+#include "roster/MMControl.h"
+#include "sprite/PirateWalk.h"
+
+class frmScallywise : public toolkit::Form {
+    Q_OBJECT
+public:
+    // Creating the window builds its layout and runs its load handler, before it is on the screen.
+    explicit frmScallywise(QWidget *parent = nullptr);
+    ~frmScallywise() override;
+
+    // Handlers.
+    void Form_Load();
+    void mnueasy_Click();
+    void mnumedium_Click();
+    void mnuharder_Click();
+    void mnudifficult_Click();
+    void mnuabout_Click();
+    void Cmdnextword_Click();
+    void Cmdclear_Click();
+    void Cmdamiright_Click();
+    void Cmdquit_Click();
+
+    // Second-list loaders, run when a level's list is used up.
+    void easynew();
+    void mediumnew();
+    void hardernew();
+    void difficultnew();
+
+    // The pirate.
+    void pirateleft();
+    void pirateright();
+    void MoveIt();
+    void faces();
+
+    // Sound cues.
+    void must();
+    void curses();
+    void voices();
+    void fleet();
+
+    // Game state, read by tests and by the certificate.
+    const wordlists::WordList *currentList() const { return currentList_; }
+    int wordIndex() const { return wordIndex_; }
+    qint64 scoreCounter() const { return scoreCounter_; }
+    QString currentWord() const;
+    const PirateWalk &pirate() const { return pirate_; }
+    bool isChecked(Level level) const;
+
+    // The fall is drawn one frame every 40 ms; tests that play thousands of turns switch that off.
+    void setFallPaced(bool paced) { fallPaced_ = paced; }
+
+    // Controls, by their layout names.
+    toolkit::TextBox *Txtspell;
+    toolkit::TextBox *Txtscore;
+    toolkit::CommandButton *Cmdnextword;
+    toolkit::CommandButton *Cmdclear;
+    toolkit::CommandButton *Cmdamiright;
+    toolkit::CommandButton *Cmdquit;
+    QAction *mnueasy;
+    QAction *mnumedium;
+    QAction *mnuharder;
+    QAction *mnudifficult;
+    QAction *mnuabout;
+    toolkit::PictureBox *Picsprite;
+    toolkit::PictureBox *Picmask;
+    MMControl *MMmust;
+    MMControl *MMcurses;
+    MMControl *MMvoices;
+    MMControl *MMfleet;
+
+signals:
+    // Each drawing of the pirate, with the place and sheet frame it was drawn at.
+    void pirateDrawn(QPoint place, QPoint frame);
+    // The ABOUT menu was chosen.
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void chooseLevel(Level level);
+    void loadSecondList(Level level);
+    QAction *levelItem(Level level) const;
+    MMControl *makePlayer(std::string_view name);
+    void cue(MMControl *player);
+    void paceFrame();
+
+    const wordlists::WordList *currentList_ = nullptr;
+    int wordIndex_ = 0;
+    qint64 scoreCounter_ = 1;
+    PirateWalk pirate_;
+    bool fallPaced_ = true;
+    std::chrono::steady_clock::time_point nextFrame_{};
+};

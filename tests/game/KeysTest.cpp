@@ -1,0 +1,105 @@
+// The game window's keys: Enter, the level shortcuts from the answer box, access keys, Tab.
+#include <gtest/gtest.h>
+
+#include "support/GameDriver.h"
+
+namespace {
+
+class Keys : public ::testing::Test {
+protected:
+    GameDriver game;
+    frmScallywise &w = game.w();
+};
+
+}  // namespace
+
+TEST_F(Keys, EnterInTheAnswerBoxJudgesTheAnswer)
+{
+    game.chooseLevel(Level::Easy);
+    game.newWord();
+    game.typeAnswer("talk");
+    QTest::keyClick(game.answerEditor(), Qt::Key_Return);
+    EXPECT_EQ(game.answerText(), "YES!");
+    game.typeAnswer("walk");
+    QTest::keyClick(game.answerEditor(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(game.answerText(), "YES!");
+    EXPECT_EQ(game.scoreText(), "2");
+}
+
+TEST_F(Keys, EnterPressesTheFocusedButtonInsteadOfTheDefault)
+{
+    game.chooseLevel(Level::Easy);
+    game.newWord();
+    EXPECT_EQ(QApplication::focusWidget(), w.Cmdnextword);
+    QTest::keyClick(w.Cmdnextword, Qt::Key_Return);  // shows the word again rather than judging
+    EXPECT_EQ(game.answerText(), "talk");
+    EXPECT_EQ(w.wordIndex(), 0);
+    game.clear();
+    EXPECT_EQ(QApplication::focusWidget(), game.answerEditor());
+    QTest::keyClicks(game.answerEditor(), "talk");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(game.answerText(), "YES!");
+}
+
+TEST_F(Keys, LevelShortcutsWorkFromTheAnswerBoxWithoutEditingIt)
+{
+    struct Case {
+        Qt::Key key;
+        QAction *item;
+    };
+    const Case cases[] = {
+        {Qt::Key_H, w.mnuharder}, {Qt::Key_M, w.mnumedium}, {Qt::Key_E, w.mnueasy}, {Qt::Key_D, w.mnudifficult}};
+    for (const Case &c : cases) {
+        game.clear();
+        QTest::keyClicks(game.answerEditor(), "abc");
+        QTest::keyClick(game.answerEditor(), c.key, Qt::ControlModifier);
+        EXPECT_TRUE(c.item->isChecked()) << c.item->text().toStdString();
+        // Not a backspace, not a new line: the level's prompt replaced the text whole.
+        EXPECT_EQ(game.answerText(), "press NEW-WORD");
+    }
+}
+
+TEST_F(Keys, AccessKeysPressTheirButtonsUnlessDisabled)
+{
+    QTest::keyClick(game.answerEditor(), Qt::Key_N, Qt::AltModifier);
+    QTest::qWait(250);
+    EXPECT_EQ(game.answerText(), "Choose a level");  // NEW WORD is disabled until a level is chosen
+
+    game.chooseLevel(Level::Easy);
+    QTest::keyClick(game.focused(), Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(game.answerText(), QStringLiteral("talk"));
+    QTest::keyClick(game.focused(), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(game.answerText(), QString());
+    QTRY_VERIFY(w.Txtspell->isEnabled());
+    QTest::keyClick(game.focused(), Qt::Key_Q, Qt::AltModifier);
+    QTRY_COMPARE(game.programEnds, 1);
+}
+
+TEST_F(Keys, TabVisitsTheControlsInTheirOrderSkippingDisabledOnes)
+{
+    auto tabFrom = [&](int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    QWidget *const withNewWordDisabled[] = {w.Cmdquit, w.Cmdclear, w.Txtscore->editor(), w.Cmdamiright,
+                                            game.answerEditor()};
+    for (QWidget *expected : withNewWordDisabled)
+        EXPECT_EQ(tabFrom(1), expected) << expected->objectName().toStdString();
+
+    game.chooseLevel(Level::Easy);
+    game.answerEditor()->setFocus();
+    QWidget *const withAll[] = {w.Cmdquit, w.Cmdclear, w.Txtscore->editor(), w.Cmdnextword, w.Cmdamiright,
+                                game.answerEditor()};
+    for (QWidget *expected : withAll)
+        EXPECT_EQ(tabFrom(1), expected) << expected->objectName().toStdString();
+}
+
+TEST_F(Keys, EscPressesNothing)
+{
+    game.chooseLevel(Level::Easy);
+    game.typeAnswer("tal");
+    QTest::keyClick(game.answerEditor(), Qt::Key_Escape);
+    EXPECT_EQ(game.answerText(), "tal");
+    EXPECT_EQ(game.programEnds, 0);
+}

@@ -1,0 +1,251 @@
+// Turns and scoring, played through the game window's buttons, keys and menu.
+#include <gtest/gtest.h>
+
+#include "support/GameDriver.h"
+
+using namespace wordlists;
+
+namespace {
+
+class Turns : public ::testing::Test {
+protected:
+    GameDriver game;
+    frmScallywise &w = game.w();
+
+    // Judged answers that move the word index without moving the pirate: wrong answers beside the ship.
+    void skipWords(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            game.answerWrong();
+    }
+    QString shownWord()
+    {
+        game.newWord();
+        return game.answerText();
+    }
+};
+
+}  // namespace
+
+TEST_F(Turns, TheWindowOpensAskingForALevel)
+{
+    EXPECT_EQ(game.answerText(), "Choose a level");
+    EXPECT_TRUE(w.Txtspell->isEnabled());
+    EXPECT_FALSE(w.Cmdnextword->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), game.answerEditor());
+    for (QAction *item : {w.mnueasy, w.mnumedium, w.mnuharder, w.mnudifficult})
+        EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(game.scoreText(), "");
+    EXPECT_EQ(w.wordIndex(), 0);
+    EXPECT_EQ(w.scoreCounter(), 1);
+}
+
+// Each step of a turn, and what the answer box then shows.
+TEST_F(Turns, TheAnswerBoxWalksThroughItsStates)
+{
+    struct Step {
+        const char *action;
+        const char *text;
+        bool enabled;
+        int wordIndex;
+    };
+    const Step steps[] = {
+        {"easy", "press NEW-WORD", true, 0},
+        {"new word", "talk", false, 0},
+        {"new word", "talk", false, 0},            // only a judged answer moves on
+        {"am i right", "Type the answer!", false, 0},  // the word is still on show
+        {"am i right", "Type the answer!", false, 0},
+        {"new word", "talk", false, 0},
+        {"clear", "", true, 0},
+        {"type talk", "talk", true, 0},
+        {"am i right", "YES!", true, 1},
+        {"am i right", "OOPS!", true, 2},          // "YES!" judged as the next word's answer
+        {"new word", "stalk", false, 2},
+        {"medium", "press NEW-WORD", false, 2},    // a level over a word on show leaves the box disabled
+        {"am i right", "Type the answer!", false, 2},
+        {"clear", "", true, 2},
+        {"difficult", "press NEW-WORD", true, 2},  // over an enabled box: its text is the next answer
+        {"am i right", "OOPS!", true, 3},
+    };
+    for (const Step &s : steps) {
+        const std::string a = s.action;
+        if (a == "easy") game.chooseLevel(Level::Easy);
+        else if (a == "medium") game.chooseLevel(Level::Medium);
+        else if (a == "difficult") game.chooseLevel(Level::Difficult);
+        else if (a == "new word") game.newWord();
+        else if (a == "clear") game.clear();
+        else if (a == "am i right") game.amIRight();
+        else if (a == "type talk") QTest::keyClicks(game.answerEditor(), "talk");
+        SCOPED_TRACE(a);
+        EXPECT_EQ(game.answerText(), s.text);
+        EXPECT_EQ(w.Txtspell->isEnabled(), s.enabled);
+        EXPECT_EQ(w.wordIndex(), s.wordIndex);
+    }
+    EXPECT_EQ(game.scoreText(), "1");
+}
+
+TEST_F(Turns, LetterCaseIsIgnoredButEverythingElseCounts)
+{
+    struct Case {
+        const char *name;
+        QString (*typed)(const QString &word);
+        bool right;
+    };
+    const Case cases[] = {
+        {"as shown", [](const QString &w) { return w; }, true},
+        {"capitals", [](const QString &w) { return w.toUpper(); }, true},
+        {"first capital", [](const QString &w) { return w.left(1).toUpper() + w.mid(1); }, true},
+        {"leading space", [](const QString &w) { return " " + w; }, false},
+        {"trailing space", [](const QString &w) { return w + " "; }, false},
+        {"empty", [](const QString &) { return QString(); }, false},
+        {"a letter short", [](const QString &w) { return w.chopped(1); }, false},
+        {"a letter more", [](const QString &w) { return w + "s"; }, false},
+    };
+    game.chooseLevel(Level::Easy);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const int index = w.wordIndex();
+        const QString word = shownWord();
+        game.typeAnswer(c.typed(word));
+        game.amIRight();
+        EXPECT_EQ(game.answerText(), c.right ? "YES!" : "OOPS!");
+        EXPECT_EQ(w.wordIndex(), index + 1);
+    }
+}
+
+TEST_F(Turns, ALineBreakMadeWithCtrlEnterMakesTheAnswerWrong)
+{
+    game.chooseLevel(Level::Easy);
+    game.newWord();
+    game.typeAnswer("talk");
+    QTest::keyClick(game.answerEditor(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(game.answerText(), "talk\n");
+    EXPECT_EQ(w.wordIndex(), 0);  // Ctrl+Enter judged nothing
+    game.amIRight();
+    EXPECT_EQ(game.answerText(), "OOPS!");
+}
+
+TEST_F(Turns, TheScoreCountsRightAnswersOnly)
+{
+    game.chooseLevel(Level::Easy);
+    const bool right[] = {true, false, true, true, false, false, true};
+    int rightSoFar = 0;
+    for (bool r : right) {
+        if (r)
+            game.answerRight();
+        else
+            game.answerWrong();
+        rightSoFar += r;
+        EXPECT_EQ(game.scoreText(), rightSoFar ? QString::number(rightSoFar) : QString());
+    }
+}
+
+TEST_F(Turns, TypedScoreStaysUntilTheNextRightAnswer)
+{
+    game.chooseLevel(Level::Easy);
+    game.answerRight();
+    QTest::keyClicks(w.Txtscore->editor(), "99");
+    game.answerWrong();
+    EXPECT_EQ(game.scoreText(), "199");
+    game.answerRight();
+    EXPECT_EQ(game.scoreText(), "2");
+}
+
+TEST_F(Turns, AfterSeventyWordsTheSecondListStartsAndThenRepeats)
+{
+    game.chooseLevel(Level::Easy);
+    skipWords(69);
+    EXPECT_EQ(shownWord(), "moon");  // the first list's last word
+    game.clear();
+    game.amIRight();
+    EXPECT_EQ(w.currentList(), &easySecond);
+    EXPECT_EQ(shownWord(), "holy");
+    skipWords(70);
+    EXPECT_EQ(w.currentList(), &easySecond);
+    EXPECT_EQ(w.wordIndex(), 0);
+    EXPECT_EQ(shownWord(), "holy");
+}
+
+TEST_F(Turns, RightAnswersRollOverToo)
+{
+    game.chooseLevel(Level::Harder);
+    skipWords(60);
+    for (int i = 0; i < 10; ++i)
+        game.answerRight();  // one of these pushes the pirate off the board
+    EXPECT_EQ(w.currentList(), &harderSecond);
+    EXPECT_EQ(w.wordIndex(), 0);
+    EXPECT_EQ(shownWord(), "blunderbuss");
+}
+
+TEST_F(Turns, SwitchingLevelsKeepsTheWordIndex)
+{
+    game.chooseLevel(Level::Easy);
+    skipWords(30);
+    game.chooseLevel(Level::Medium);
+    EXPECT_TRUE(w.mnumedium->isChecked());
+    EXPECT_FALSE(w.mnueasy->isChecked());
+    EXPECT_EQ(shownWord(), "battled");  // medium's first list, word 30
+}
+
+TEST_F(Turns, ChoosingTheCheckedLevelAgainReloadsItsFirstList)
+{
+    game.chooseLevel(Level::Medium);
+    skipWords(75);
+    EXPECT_EQ(w.currentList(), &mediumSecond);
+    game.chooseLevel(Level::Medium);
+    EXPECT_TRUE(w.mnumedium->isChecked());
+    EXPECT_EQ(w.currentList(), &mediumFirst);
+    EXPECT_EQ(w.wordIndex(), 5);
+    EXPECT_EQ(shownWord(), "single");
+}
+
+TEST_F(Turns, AmIRightBeforeAnyLevelAsksForOneAndChangesNothing)
+{
+    QTest::keyClicks(game.answerEditor(), " and a guess");
+    game.amIRight();
+    EXPECT_EQ(game.answerText(), "Choose a level");
+    EXPECT_EQ(w.wordIndex(), 0);
+    EXPECT_EQ(w.scoreCounter(), 1);
+    EXPECT_EQ(game.scoreText(), "");
+    EXPECT_EQ(w.pirate().x, 340);
+    QTest::keyClick(game.answerEditor(), Qt::Key_Return);  // Enter too
+    EXPECT_EQ(game.answerText(), "Choose a level");
+    EXPECT_EQ(w.wordIndex(), 0);
+}
+
+TEST_F(Turns, AWrongAnswerBesideTheShipOnlyMovesOn)
+{
+    game.chooseLevel(Level::Easy);
+    game.answerWrong();
+    EXPECT_EQ(w.pirate().x, 340);
+    EXPECT_EQ(w.wordIndex(), 1);
+}
+
+TEST_F(Turns, RightAnswersWalkThePirateOffTheBoardAndWrongOnesBack)
+{
+    game.chooseLevel(Level::Easy);
+    const int firstPirate[] = {304, 268, 232, 196, 160, 124, 88};
+    for (int x : firstPirate) {
+        game.answerRight();
+        EXPECT_EQ(w.pirate().x, x);
+    }
+    EXPECT_EQ(w.pirate().pirateCount, 0);
+    game.answerRight();
+    EXPECT_EQ(w.pirate().pirateCount, 1);
+    EXPECT_EQ(w.pirate().x, 344);
+    EXPECT_EQ(QPoint(w.pirate().sx, w.pirate().sy), QPoint(55, 8));
+    game.answerRight();
+    game.answerWrong();
+    EXPECT_EQ(w.pirate().x, 344);
+    EXPECT_EQ(w.pirate().sy, 278);
+    game.answerWrong();
+    EXPECT_EQ(w.pirate().x, 344);
+    EXPECT_EQ(w.wordIndex(), 11);
+    EXPECT_EQ(w.scoreCounter(), 10);
+}
+
+TEST_F(Turns, QuitEndsTheProgram)
+{
+    game.click(w.Cmdquit);
+    EXPECT_EQ(game.programEnds, 1);
+}

@@ -1,0 +1,79 @@
+// Plays the game window as a child does: clicks its buttons, types into its boxes, presses keys
+// and chooses from its menus, then reads back what the window shows.
+#pragma once
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/toolkit/Program.h"
+#include "game/frmScallywise.h"
+
+class GameDriver {
+public:
+    GameDriver()
+    {
+        previousEnder_ = toolkit::setProgramEnder([this] { ++programEnds; });
+        window = std::make_unique<frmScallywise>();
+        window->setFallPaced(false);
+        window->showForm();
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    ~GameDriver()
+    {
+        window.reset();
+        toolkit::setProgramEnder(std::move(previousEnder_));
+    }
+
+    frmScallywise &w() { return *window; }
+
+    void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void newWord() { click(window->Cmdnextword); }
+    void clear() { click(window->Cmdclear); }
+    void amIRight() { click(window->Cmdamiright); }
+
+    // The level shortcuts: Ctrl+E, Ctrl+M, Ctrl+H, Ctrl+D, sent to whatever has the focus.
+    void chooseLevel(Level level)
+    {
+        static constexpr Qt::Key keys[] = {Qt::Key_E, Qt::Key_M, Qt::Key_H, Qt::Key_D};
+        QTest::keyClick(focused(), keys[int(level)], Qt::ControlModifier);
+    }
+
+    QWidget *focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : window.get(); }
+    QWidget *answerEditor() { return window->Txtspell->editor(); }
+
+    // Clear, then type the answer key by key into the answer box.
+    void typeAnswer(const QString &text)
+    {
+        clear();
+        QTest::keyClicks(answerEditor(), text);
+    }
+    // Clear, then paste the text into the answer box, as a child pastes a long text.
+    void pasteAnswer(const QString &text)
+    {
+        clear();
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(answerEditor(), Qt::Key_V, Qt::ControlModifier);
+    }
+    // One whole turn: look at the word, hide it, type the given answer, ask.
+    void answer(const QString &text)
+    {
+        newWord();
+        typeAnswer(text);
+        amIRight();
+    }
+    void answerRight() { answer(window->currentWord()); }
+    void answerWrong() { answer(window->currentWord() + QStringLiteral("x")); }
+
+    QString answerText() { return window->Txtspell->text(); }
+    QString scoreText() { return window->Txtscore->text(); }
+
+    int programEnds = 0;
+    std::unique_ptr<frmScallywise> window;
+
+private:
+    std::function<void()> previousEnder_;
+};
