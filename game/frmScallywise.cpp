@@ -2,10 +2,14 @@
 #include "game/frmScallywise.h"
 
 #include <QCloseEvent>
+#include <QPointer>
 #include <thread>
 
 #include "app/toolkit/Program.h"
 #include "game/GameLayout.h"
+#include "roster/CrewRoster.h"
+#include "windows/Frmreward.h"
+#include "windows/frmAboutScallywise.h"
 
 namespace {
 
@@ -38,6 +42,7 @@ frmScallywise::frmScallywise(QWidget *parent) : toolkit::Form(gamelayout::layout
     MMcurses = makePlayer("MMcurses");
     MMvoices = makePlayer("MMvoices");
     MMfleet = makePlayer("MMfleet");
+    compositor_ = std::make_unique<Compositor>(Picsprite->image(), Picmask->image());
 
     connect(Cmdnextword, &QPushButton::clicked, this, &frmScallywise::Cmdnextword_Click);
     connect(Cmdclear, &QPushButton::clicked, this, &frmScallywise::Cmdclear_Click);
@@ -58,7 +63,10 @@ frmScallywise::frmScallywise(QWidget *parent) : toolkit::Form(gamelayout::layout
     Form_Load();
 }
 
-frmScallywise::~frmScallywise() = default;
+frmScallywise::~frmScallywise()
+{
+    delete certificate_;  // it ends with the game
+}
 
 MMControl *frmScallywise::makePlayer(std::string_view name)
 {
@@ -99,7 +107,7 @@ void frmScallywise::mnumedium_Click() { chooseLevel(Level::Medium); }
 void frmScallywise::mnuharder_Click() { chooseLevel(Level::Harder); }
 void frmScallywise::mnudifficult_Click() { chooseLevel(Level::Difficult); }
 
-void frmScallywise::mnuabout_Click() { emit aboutRequested(); }
+void frmScallywise::mnuabout_Click() { frmAboutScallywise::showAbout(); }
 
 void frmScallywise::loadSecondList(Level level)
 {
@@ -183,6 +191,9 @@ void frmScallywise::pirateright()
 
 void frmScallywise::MoveIt()
 {
+    const QRect changed = compositor_->moveIt(canvas(), background(), QPoint(pirate_.x, pirate_.y),
+                                              QPoint(pirate_.sx, pirate_.sy));
+    refresh(changed);
     emit pirateDrawn(QPoint(pirate_.x, pirate_.y), QPoint(pirate_.sx, pirate_.sy));
 }
 
@@ -196,10 +207,48 @@ void frmScallywise::paceFrame()
     std::this_thread::sleep_until(nextFrame_);
 }
 
-void frmScallywise::faces() {}
+void frmScallywise::faces()
+{
+    const int count = pirate_.pirateCount;
+    if (count < 1 || count > roster::crewSize)
+        return;  // the roster is full: later pirates fall unsung
+    const roster::Fallen &fallen = roster::crew[count - 1];
+    control(fallen.face)->show();
+    control(fallen.name)->show();
+    switch (fallen.cue) {
+    case roster::Cue::Curses:
+        curses();
+        break;
+    case roster::Cue::Voices:
+        control(fallen.ship)->show();
+        voices();
+        break;
+    case roster::Cue::VoicesTwice:
+        voices();
+        control(fallen.ship)->show();
+        voices();
+        break;
+    case roster::Cue::Fleet:
+        control(fallen.ship)->show();
+        fleet();
+        break;
+    }
+    if (fallen.earnsCertificate)
+        showCertificate();
+}
+
+Frmreward *frmScallywise::certificate() const { return certificate_; }
+
+void frmScallywise::showCertificate()
+{
+    // Made once, after the twelfth pirate; once the player closes it, nothing brings it back.
+    certificate_ = new Frmreward(*this);
+    certificate_->showForm();
+}
 
 void frmScallywise::cue(MMControl *player)
 {
+    emit cueRun(player->objectName());
     player->setCommand(QStringLiteral("open"));
     player->setCommand(QStringLiteral("play"));
     player->setCommand(QStringLiteral("prev"));

@@ -6,15 +6,20 @@
 #include <QAction>
 #include <QLabel>
 #include <QPoint>
+#include <QPointer>
 #include <chrono>
 #include <memory>
 
 #include "app/toolkit/Form.h"
 #include "game/Levels.h"
 #include "roster/MMControl.h"
+#include "sprite/Compositor.h"
 #include "sprite/PirateWalk.h"
+#include "windows/LevelChecks.h"
 
-class frmScallywise : public toolkit::Form {
+class Frmreward;
+
+class frmScallywise : public toolkit::Form, public LevelChecks {
     Q_OBJECT
 public:
     // Creating the window builds its layout and runs its load handler, before it is on the screen.
@@ -57,7 +62,9 @@ public:
     qint64 scoreCounter() const { return scoreCounter_; }
     QString currentWord() const;
     const PirateWalk &pirate() const { return pirate_; }
-    bool isChecked(Level level) const;
+    bool isChecked(Level level) const override;
+    // The certificate window, while it is open.
+    Frmreward *certificate() const;
 
     // The fall is drawn one frame every 40 ms; tests that play thousands of turns switch that off.
     void setFallPaced(bool paced) { fallPaced_ = paced; }
@@ -84,8 +91,8 @@ public:
 signals:
     // Each drawing of the pirate, with the place and sheet frame it was drawn at.
     void pirateDrawn(QPoint place, QPoint frame);
-    // The ABOUT menu was chosen.
-    void aboutRequested();
+    // Each sound cue run, by its player's name.
+    void cueRun(const QString &player);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -97,11 +104,14 @@ private:
     MMControl *makePlayer(std::string_view name);
     void cue(MMControl *player);
     void paceFrame();
+    void showCertificate();
 
     const wordlists::WordList *currentList_ = nullptr;
     int wordIndex_ = 0;
     qint64 scoreCounter_ = 1;
     PirateWalk pirate_;
+    std::unique_ptr<Compositor> compositor_;
+    QPointer<Frmreward> certificate_;
     bool fallPaced_ = true;
     std::chrono::steady_clock::time_point nextFrame_{};
 };
