@@ -92,7 +92,7 @@ Compositor::Compositor(const QImage &spriteSheet, const QImage &maskSheet)
 
 QRect Compositor::moveIt(QImage &canvas, const QImage &background, QPoint place, QPoint frame)
 {
-    if (canvas.isNull())
+    if (canvas.isNull() || &canvas == &background)
         return {};
     if (canvas.format() != pixelFormat)
         canvas.convertTo(pixelFormat);
@@ -112,7 +112,7 @@ QRect Compositor::moveIt(QImage &canvas, const QImage &background, QPoint place,
 
 QRect Compositor::moveItFull(QImage &canvas, const QImage &background, QPoint place, QPoint frame)
 {
-    if (canvas.isNull())
+    if (canvas.isNull() || &canvas == &background)
         return {};
     if (canvas.format() != pixelFormat)
         canvas.convertTo(pixelFormat);

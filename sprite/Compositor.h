@@ -13,7 +13,8 @@
 // The canvas holds the background plus the one pirate this compositor drew, so moveIt repairs just
 // the previous cell and draws the new one; the picture is pixel-identical to moveItFull, which
 // copies the whole background first. Canvas and background are meant to be the same size; where
-// they differ, only the area both cover is ever read or written.
+// they differ, only the area both cover is ever read or written. A canvas that is the background
+// itself is left alone: drawing there would leave a pirate in the scene for good.
 class Compositor {
 public:
     static constexpr int cellWidth = 50;

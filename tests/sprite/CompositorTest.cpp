@@ -273,6 +273,15 @@ TEST_F(CompositorTest, CanvasAndBackgroundOfDifferentSizesShareOnlyTheirOverlap)
     }
 }
 
+// Drawing into the scene itself would make every later restore bring a pirate back.
+TEST_F(CompositorTest, BackgroundPassedAsTheCanvasIsLeftAlone)
+{
+    const QImage scene = background.copy();
+    EXPECT_TRUE(compositor.moveIt(background, background, {30, 30}, {0, 8}).isEmpty());
+    EXPECT_TRUE(compositor.moveItFull(background, background, {30, 30}, {0, 8}).isEmpty());
+    EXPECT_EQ(differenceBetween(background, scene), "");
+}
+
 TEST_F(CompositorTest, MissingSheetsDrawNothing)
 {
     Compositor withoutSheets{QImage(), QImage()};
