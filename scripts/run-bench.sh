@@ -5,5 +5,5 @@ build=${1:-build}
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96
 for b in "$build"/bench/bench_*; do
-  [ -x "$b" ] && "$b"
+  [ -f "$b" ] && [ -x "$b" ] && "$b"
 done

@@ -31,6 +31,14 @@ void pinFonts()
         QFont::insertSubstitutions(s.face, {s.substitute, s.fallback});
 }
 
+QString substituteFace(std::string_view face)
+{
+    for (const auto &s : substitutions)
+        if (face == s.face)
+            return QString::fromLatin1(s.substitute);
+    return QString::fromUtf8(face.data(), qsizetype(face.size()));
+}
+
 QFont makeFont(const FontSpec &own, const FontSpec &window)
 {
     const FontSpec &spec = own.face.empty() ? window : own;

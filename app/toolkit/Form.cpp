@@ -1,6 +1,8 @@
 // Form: one builder that turns a layout table into a window with its widgets, menus and keys.
 #include "app/toolkit/Form.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,6 +34,50 @@ static QColor toQColor(const Colour &c, const QPalette &palette, QPalette::Color
     return palette.color(defaultRole);
 }
 
+// A caption as it reads aloud: "&Clear" is "Clear", and "&&" stands for one "&".
+static QString withoutAccessMarkers(const QString &caption)
+{
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        else if (caption[i] == u'&')
+            continue;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+// Roles for the controls Qt knows only as plain widgets: a screen reader says "image" for a
+// picture and "separator" for a line instead of nothing at all.
+static QAccessibleInterface *accessibleControl(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("toolkit::ImageBox") || className == QLatin1String("toolkit::PictureBox"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("toolkit::LineShape"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return nullptr;
+}
+
+// The name a screen reader gives the control: the layout's, else a button's caption; a label's
+// name is its text, which a name set here would hide.
+static void nameForScreenReaders(QWidget *widget, const ControlSpec &c)
+{
+    QString name = qstr(c.accessibleName);
+    if (name.isEmpty() && c.kind == ControlKind::CommandButton)
+        name = withoutAccessMarkers(qstr(c.caption));
+    if (name.isEmpty() || c.kind == ControlKind::Label)
+        return;
+    // A text box is read through its editor, the part that takes the focus and holds the text;
+    // naming its frame too would make a reader say the name twice.
+    if (auto *box = qobject_cast<TextBox *>(widget))
+        widget = box->editor();
+    widget->setAccessibleName(name);
+}
+
 // The client area: paints the background colour and picture (or the persistent canvas) behind
 // the controls, which are its children.
 class ClientArea : public QWidget {
@@ -47,7 +93,8 @@ protected:
         const QColor back = toQColor(form_->layout().form.backColour, palette(), QPalette::Window);
         // Beyond the canvas (a window larger than the screen it was made on) lies plain background.
         p.fillRect(dirty, back);
-        p.drawImage(dirty, source, dirty.intersected(source.rect()));
+        const QRect part = dirty.intersected(source.rect());
+        p.drawImage(part.topLeft(), source, part);
     }
 
 private:
@@ -56,6 +103,11 @@ private:
 
 Form::Form(const Layout &layout, QWidget *parent) : QMainWindow(parent), layout_(layout)
 {
+    static const bool rolesKnown = [] {
+        QAccessible::installFactory(accessibleControl);
+        return true;
+    }();
+    Q_UNUSED(rolesKnown);
     buildWindow();
     buildCanvas();
     buildControls();
@@ -69,7 +121,7 @@ void Form::buildWindow()
     const FormSpec &f = layout_.form;
     setObjectName(qstr(f.name));
     setWindowTitle(qstr(f.caption));
-    setWindowIcon(windowIcon());
+    setWindowIcon(toolkit::windowIcon());
     setCursor(parrotCursor());
     setFont(makeFont(f.font, f.font));
 
@@ -164,6 +216,7 @@ void Form::buildControls()
         }
 
         w->setObjectName(qstr(c.name));
+        nameForScreenReaders(w, c);
         if (c.kind != ControlKind::Line)
             w->setGeometry(place);
         w->setFont(makeFont(c.font, windowFont));

@@ -1,0 +1,81 @@
+// The title window: the scene on yellow, OK focused, and OK (or Enter, or Space) opening the game.
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/Frmfirst.h"
+#include "app/toolkit/Pictures.h"
+#include "app/toolkit/Program.h"
+#include "game/frmScallywise.h"
+#include "support/LayoutCheck.h"
+
+namespace {
+
+class TitleWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = toolkit::setProgramEnder([this] { ++programEnds; });
+        title.showForm();
+        QApplication::setActiveWindow(&title);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&title));
+    }
+    void TearDown() override { toolkit::setProgramEnder(std::move(previous_)); }
+
+    Frmfirst title;
+    int programEnds = 0;
+
+private:
+    std::function<void()> previous_;
+};
+
+}  // namespace
+
+TEST_F(TitleWindow, ShowsTheSceneOnYellowWithTheFocusOnOk)
+{
+    layoutcheck::expectMatchesLayout(title);
+    EXPECT_EQ(title.windowTitle(), "SCALLYWISE");
+    EXPECT_TRUE(title.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(QApplication::focusWidget(), title.Cmdokay);
+
+}
+
+TEST_F(TitleWindow, EnterSpaceOrAClickOpensTheGameOnce)
+{
+    struct Way {
+        const char *name;
+        std::function<void(QWidget *)> press;
+    };
+    const Way ways[] = {
+        {"Enter", [](QWidget *ok) { QTest::keyClick(ok, Qt::Key_Return); }},
+        {"Space", [](QWidget *ok) { QTest::keyClick(ok, Qt::Key_Space); }},
+        {"click", [](QWidget *ok) { QTest::mouseClick(ok, Qt::LeftButton); }},
+    };
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.name);
+        Frmfirst another;
+        another.showForm();
+        QApplication::setActiveWindow(&another);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&another));
+        way.press(another.Cmdokay);
+        ASSERT_NE(another.game(), nullptr);
+        EXPECT_FALSE(another.isVisible());
+        EXPECT_TRUE(another.game()->isVisible());
+        EXPECT_EQ(another.game()->Txtspell->text(), "Choose a level");
+    }
+}
+
+TEST_F(TitleWindow, ClosingItBeforeOkEndsTheProgramWithoutAGame)
+{
+    title.close();
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(title.game(), nullptr);
+}
+
+TEST_F(TitleWindow, ClosingTheGameWindowEndsTheProgram)
+{
+    QTest::keyClick(title.Cmdokay, Qt::Key_Return);
+    ASSERT_NE(title.game(), nullptr);
+    title.game()->close();
+    EXPECT_EQ(programEnds, 1);
+}
