@@ -11,7 +11,7 @@ using namespace toolkit;
 constexpr ControlSpec controls[] = {
     {.name = "Cmdokay", .kind = ControlKind::CommandButton, .left = 240, .top = 1320, .width = 1335,
      .height = 1335, .backColour = rgb(0xFFFF00), .flags = Graphical | DefaultButton, .tabIndex = 0,
-     .picture = art::okPicture},
+     .picture = art::okPicture, .accessibleName = "OK"},
 };
 
 }  // namespace

@@ -70,6 +70,9 @@ struct ControlSpec {
     int tabIndex = -1;                             // -1: takes no focus
     std::string_view picture;                      // resource path of the picture, if any
     int lineRight = 0, lineBottom = 0, lineWidth = 1;  // a line's end (twips) and pen width (pixels)
+    // What a screen reader calls the control. Empty: a button's caption without its & marker; a
+    // label is always called by its text.
+    std::string_view accessibleName;
 
     constexpr bool has(Flag f) const { return (flags & f) != 0; }
 };
