@@ -38,6 +38,14 @@ TEST_F(TitleWindow, ShowsTheSceneOnYellowWithTheFocusOnOk)
     EXPECT_TRUE(title.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(QApplication::focusWidget(), title.Cmdokay);
 
+    const QImage scene = toolkit::loadImage(art::titleScene);
+    ASSERT_EQ(scene.size(), QSize(800, 600));
+    title.resize(1000, 700);  // a screen larger than the scene shows yellow around it
+    const QImage shown = title.clientArea()->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(900, 100)), QColor(0xFFFF00));
+    EXPECT_EQ(QColor(shown.pixel(100, 650)), QColor(0xFFFF00));
+    EXPECT_EQ(QColor(shown.pixel(400, 40)), QColor(scene.pixel(400, 40)));
+    EXPECT_EQ(QColor(shown.pixel(780, 580)), QColor(scene.pixel(780, 580)));
 }
 
 TEST_F(TitleWindow, EnterSpaceOrAClickOpensTheGameOnce)
