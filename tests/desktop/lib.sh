@@ -167,3 +167,22 @@ close_window() {
 
 PY=/usr/bin/python3
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# screen_check KIND WINDOW-ID ART-DIR [MORE...]: screenshots the display until screens.py's check of
+# that window passes (a window paints a moment after it maps), for up to 10 s; prints what is wrong.
+# The last screenshot stays in $RUN/KIND.xwd, the window's place in $RUN/KIND.place.
+screen_check() {
+    local kind=$1 id=$2 art=$3 shot="$RUN/$1.xwd"
+    shift 3
+    for _ in $(seq 20); do
+        screenshot "$shot"
+        window_place "$id" >"$RUN/$kind.place"
+        # shellcheck disable=SC2046 # the window's place is four arguments
+        if "$PY" "$HERE/screens.py" "$kind" "$shot" $(cat "$RUN/$kind.place") "$art" "$@" >"$RUN/check.out" 2>&1; then
+            return 0
+        fi
+        sleep 0.5
+    done
+    cat "$RUN/check.out" >&2
+    return 1
+}

@@ -1,0 +1,174 @@
+# Reads the program's windows off screenshots of a real X display and checks them against the
+# artwork: the title scene on yellow, the sea scene with the pirate and the play controls, no
+# roster, and the same scene at twice the size with every pixel a crisp 2 x 2 block.
+# Usage: screens.py title SHOT.xwd X Y W H ART_DIR
+#        screens.py game SHOT.xwd X Y W H ART_DIR
+#        screens.py double SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
+#        screens.py scene SHOT.xwd X Y W H ART_DIR SCALE   (only: is the sea scene painted yet?)
+# X Y W H: the window's inside on the screen, as xwininfo gives it.
+import os
+import sys
+
+from pixels import differing, read_bmp, read_xwd, rows_match
+
+YELLOW = (0xFF, 0xFF, 0x00)
+GAME_BACK = (0x00, 0x40, 0x40)
+SCENE_W, SCENE_H = 735, 456
+OK_BUTTON = (16, 88, 89, 89)
+CELL_W, CELL_H = 50, 84
+# The play controls' places in pixels (twips / 15), and whether they are drawn over their whole
+# place (a label only draws its text over the scene).
+PLAY_CONTROLS = {
+    "Txtspell": ((8, 360, 209, 41), True),
+    "Txtscore": ((320, 360, 49, 41), True),
+    "Label1": ((320, 408, 57, 41), False),
+    "Cmdclear": ((224, 360, 81, 41), True),
+    "Cmdquit": ((8, 408, 49, 41), True),
+    "Cmdnextword": ((64, 408, 153, 41), True),
+    "Cmdamiright": ((224, 408, 81, 41), True),
+}
+# Only the top rows of the scene are searched for: above the pirate, the controls and any text.
+MATCH_ROWS = 40
+
+problems = []
+
+
+def expect(ok, what):
+    if not ok:
+        problems.append(what)
+
+
+def inside(rect, x, y):
+    rx, ry, rw, rh = rect
+    return rx <= x < rx + rw and ry <= y < ry + rh
+
+
+def check_title(shot, window, art):
+    x, y, w, h = window
+    scene = read_bmp(os.path.join(art, "pictures", "title.bmp"))
+    ok = read_bmp(os.path.join(art, "pictures", "ok.bmp"))
+    client = shot.crop(x, y, w, h)
+    expect(w >= scene.width and h >= scene.height, f"the title window's inside, {w} x {h}, is smaller than the scene")
+    shown = client.crop(0, 0, min(w, scene.width), min(h, scene.height))
+    off = [p for p in differing(shown, scene.crop(0, 0, shown.width, shown.height)) if not inside(OK_BUTTON, *p)]
+    expect(not off, f"{len(off)} pixels of the title scene differ from the picture, first at {off[:3]}")
+    bx, by, bw, bh = OK_BUTTON
+    found = any(not differing(client, ok, bx + dx, by + dy)
+                for dy in range(bh - ok.height + 1) for dx in range(bw - ok.width + 1))
+    expect(found, "the OK picture is not on the OK button")
+    not_yellow = [(px, py) for py in range(h) for px in ([*range(scene.width, w)] if py < scene.height else range(w))
+                  if client.pixel(px, py) != YELLOW]
+    expect(not not_yellow, f"{len(not_yellow)} pixels around the scene are not yellow, first at {not_yellow[:3]}")
+
+
+def scene_top(client, scene, scale):
+    """The row of the window's inside where the scene starts (under the menu bar)."""
+    top = scene.crop(0, 0, min(scene.width, 300 * scale), MATCH_ROWS * scale)
+    for y in range(client.height - top.height):
+        if rows_match(client, top, 0, y, top.height):
+            return y
+    return None
+
+
+def check_game_layout(client, scene, scale):
+    """The scene, the controls at their places, the pirate on the board, and no roster."""
+    def scaled(rect):
+        return tuple(v * scale for v in rect)
+
+    controls = [(scaled(rect), whole) for rect, whole in PLAY_CONTROLS.values()]
+    shown = client.crop(0, 0, scene.width, scene.height)
+    changed = set(differing(shown, scene))
+
+    for (rx, ry, rw, rh), whole in controls:
+        ring = [(px, py) for px in range(rx - 1, rx + rw + 1) for py in (ry - 1, ry + rh)]
+        ring += [(px, py) for py in range(ry, ry + rh) for px in (rx - 1, rx + rw)]
+        spilled = [p for p in ring if p in changed and not any(inside(r, *p) for r, _ in controls)]
+        expect(not spilled, f"a control at {(rx, ry, rw, rh)} draws outside its place, at {spilled[:3]}")
+        drawn = sum(1 for p in changed if inside((rx, ry, rw, rh), *p))
+        if whole:
+            # A style's hairline frame is one screen pixel wide at any scale: it lies within the
+            # outermost logical pixel column on each side.
+            mid = ry + rh // 2
+            left = any((rx + i, mid) in changed for i in range(scale))
+            right = any((rx + rw - 1 - i, mid) in changed for i in range(scale))
+            expect(left and right, f"the control at {(rx, ry, rw, rh)} does not reach both sides of its place")
+            expect(drawn >= rw * rh // 2, f"the control at {(rx, ry, rw, rh)} is missing")
+        else:
+            expect(drawn >= 20 * scale * scale, f"the label at {(rx, ry, rw, rh)} shows no text")
+
+    pirate = [p for p in changed if not any(inside(r, *p) for r, _ in controls)]
+    if not pirate:
+        expect(False, "no pirate on the board")
+    else:
+        xs, ys = [p[0] for p in pirate], [p[1] for p in pirate]
+        box = (min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
+        expect(box[2] <= CELL_W * scale and box[3] <= CELL_H * scale,
+               f"the scene is changed outside the controls over {box}, more than one pirate's cell")
+
+    beyond = [(px, py) for py in range(client.height)
+              for px in ([*range(scene.width, client.width)] if py < scene.height else range(client.width))
+              if client.pixel(px, py) != GAME_BACK]
+    expect(not beyond, f"{len(beyond)} pixels under and beside the scene are not the window's colour "
+                       f"(a roster control showing?), first at {beyond[:3]}")
+
+
+def game_client(shot, window, scene, scale):
+    x, y, w, h = window
+    inner = shot.crop(x, y, w, h)
+    top = scene_top(inner, scene, scale)
+    if top is None:
+        problems.append("the sea scene is not at the top left of the game window")
+        return None
+    return inner.crop(0, top, w, h - top)
+
+
+def check_game(shot, window, art):
+    scene = read_bmp(os.path.join(art, "pictures", "seascene.bmp"))
+    client = game_client(shot, window, scene, 1)
+    if client:
+        check_game_layout(client, scene, 1)
+
+
+def check_double(shot1, window1, shot2, window2, art):
+    scene = read_bmp(os.path.join(art, "pictures", "seascene.bmp"))
+    single = game_client(shot1, window1, scene, 1)
+    double = game_client(shot2, window2, scene.doubled(), 2)
+    if not single or not double:
+        return
+    # Above the controls: sky, ship, board, sea and the pirate, all drawn, none of it text.
+    region = single.crop(0, 0, SCENE_W, PLAY_CONTROLS["Txtspell"][0][1])
+    expected = region.doubled()
+    got = double.crop(0, 0, expected.width, expected.height)
+    off = differing(got, expected)
+    if off:
+        got.save_ppm(os.environ.get("SCREENS_KEEP", "/tmp") + "/double-got.ppm")
+        expected.save_ppm(os.environ.get("SCREENS_KEEP", "/tmp") + "/double-expected.ppm")
+    expect(not off, f"{len(off)} pixels at scale 2 differ from the scale-1 scene doubled, first at {off[:3]}")
+    check_game_layout(double, scene.doubled(), 2)
+
+
+def window(args):
+    return tuple(int(v) for v in args)
+
+
+def main(argv):
+    what = argv[1]
+    if what == "title":
+        check_title(read_xwd(argv[2]), window(argv[3:7]), argv[7])
+    elif what == "game":
+        check_game(read_xwd(argv[2]), window(argv[3:7]), argv[7])
+    elif what == "scene":
+        scale = int(argv[8])
+        scene = read_bmp(os.path.join(argv[7], "pictures", "seascene.bmp"))
+        game_client(read_xwd(argv[2]), window(argv[3:7]), scene.doubled() if scale == 2 else scene, scale)
+    elif what == "double":
+        check_double(read_xwd(argv[2]), window(argv[3:7]), read_xwd(argv[7]), window(argv[8:12]), argv[12])
+    else:
+        raise SystemExit(f"unknown check {what}")
+    for p in problems:
+        print("  " + p)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
