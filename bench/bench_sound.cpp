@@ -1,0 +1,169 @@
+// What a sound cue costs the user-interface thread: the three command words of one cue, with no
+// sound server and with a real one, next to what calling Qt's player directly would cost.
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+#include "SoundServer.h"
+#include "TestClips.h"
+#include "WaitUntil.h"
+#include "roster/MMControl.h"
+#include "roster/SoundThread.h"
+#include "roster/WaveFolder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Which run this process is: unset in the one started by hand, which runs the benchmarks twice,
+// in processes of their own, since Qt reaches for a sound server once per process.
+constexpr char serverVariable[] = "SCALLYWISE_BENCH_SOUND_SERVER";
+
+struct Run {
+    const char *name;
+    const char *heading;
+};
+
+constexpr Run runs[] = {
+    {"no_server", "no sound server"},
+    {"pulse", "a PulseAudio server of the benchmark's own (null sink)"},
+};
+
+void cue(MMControl &player)
+{
+    player.setCommand("open");
+    player.setCommand("play");
+    player.setCommand("prev");
+}
+
+// Lets the sound thread finish what it was asked and takes in its replies, with the clock stopped,
+// so that the timed loop measures the calling thread alone and queues never pile up.
+class SoundThreadSettler {
+public:
+    SoundThreadSettler() { point_->moveToThread(sound::thread()); }
+    ~SoundThreadSettler() { point_->deleteLater(); }
+    void settle()
+    {
+        QMetaObject::invokeMethod(point_, [] {}, Qt::BlockingQueuedConnection);
+        QCoreApplication::processEvents();
+    }
+
+private:
+    QObject *point_ = new QObject;
+};
+
+// The game's cue on a player that is open and sounding: the cost every later cue has.
+void CueOnOpenPlayer(benchmark::State &state)
+{
+    MMControl player("waveaudio", "cue.wav");
+    cue(player);
+    if (!waitUntil([&] { return player.runsStarted() == 1; })) {
+        state.SkipWithError("the clip never opened");
+        return;
+    }
+    SoundThreadSettler settler;
+    int sinceSettled = 0;
+    for (auto _ : state) {
+        cue(player);
+        if (++sinceSettled == 64) {
+            state.PauseTiming();
+            settler.settle();
+            sinceSettled = 0;
+            state.ResumeTiming();
+        }
+    }
+}
+
+// The first cue of a new player: it is made, finds its clip folders and hands the clip to the sound thread.
+void FirstCue(benchmark::State &state)
+{
+    SoundThreadSettler settler;
+    for (auto _ : state) {
+        auto *player = new MMControl("waveaudio", "cue.wav");
+        cue(*player);
+        state.PauseTiming();
+        settler.settle();
+        delete player;
+        settler.settle();
+        state.ResumeTiming();
+    }
+}
+
+// For comparison: what the calling thread would wait if it drove Qt's player itself, as a player
+// without a sound thread would. Each iteration starts the clip afresh on a loaded player.
+void QSoundEffectPlayHere(benchmark::State &state)
+{
+    QSoundEffect effect;
+    effect.setSource(QUrl::fromLocalFile(qEnvironmentVariable(waves::overrideVariable) + "/cue.wav"));
+    if (!waitUntil([&] { return effect.status() != QSoundEffect::Loading; }) || effect.status() != QSoundEffect::Ready) {
+        state.SkipWithError("Qt could not load the clip");
+        return;
+    }
+    for (auto _ : state) {
+        effect.play();
+        state.PauseTiming();
+        effect.stop();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+int runBenchmarks(int argc, char **argv, const QByteArray &run)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    testclips::writeFile(folder.filePath("cue.wav"), testclips::toneClip(1000ms));
+    qputenv(waves::overrideVariable, folder.path().toUtf8());
+
+    const std::string suffix = "/" + run.toStdString();
+    benchmark::RegisterBenchmark(("CueOnOpenPlayer" + suffix).c_str(), CueOnOpenPlayer);
+    benchmark::RegisterBenchmark(("FirstCue" + suffix).c_str(), FirstCue)->Iterations(200);
+    benchmark::RegisterBenchmark(("QSoundEffectPlayHere" + suffix).c_str(), QSoundEffectPlayHere)->Iterations(200);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+// Runs this program again for one run, passing on its arguments and its output.
+bool runAgain(int argc, char **argv, const Run &run)
+{
+    std::printf("\n== %s\n", run.heading);
+    std::fflush(stdout);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(serverVariable, run.name);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.setStandardInputFile(QProcess::nullDevice());
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    return child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QByteArray run = qgetenv(serverVariable);
+    if (!run.isEmpty())
+        return runBenchmarks(argc, argv, run);
+
+    QCoreApplication app(argc, argv);
+    qputenv("PULSE_SERVER", "unix:/nonexistent/scallywise-no-sound-server");
+    bool ok = runAgain(argc, argv, runs[0]);
+    SoundServer server;  // points this process, and so the next run, at a server of its own
+    if (!server.isRunning()) {
+        // Benchmarks measure, they do not fail: say what is missing and let the other programs run.
+        std::printf("\n== %s: could not be started, not measured\n", runs[1].heading);
+        return ok ? 0 : 1;
+    }
+    ok = runAgain(argc, argv, runs[1]) && ok;
+    return ok ? 0 : 1;
+}

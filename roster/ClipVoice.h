@@ -1,0 +1,44 @@
+// One clip's voice, living on the sound thread: it loads the clip, plays it from its start, and lets
+// a play that arrives while the clip sounds wait for that run to end, so every run is heard whole.
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <chrono>
+
+class QSoundEffect;
+
+class ClipVoice : public QObject {
+    Q_OBJECT
+public:
+    // How long after a clip's own length a run counts as over even if Qt has not said so: without a
+    // sound server Qt reports a clip as playing for ever, and a stuck run must not silence the rest.
+    static constexpr std::chrono::milliseconds lateEndAllowance{2000};
+
+    explicit ClipVoice(QObject *parent = nullptr);
+
+    // Loads the first clip called fileName in folders, unless a clip is already loaded.
+    void open(const QStringList &folders, const QString &fileName);
+    // Starts the clip from its start, or, while a run is sounding, has one run wait for its end.
+    void play();
+
+signals:
+    // What the voice has done, for whoever watches it from another thread.
+    void reported(bool open, int runsStarted, bool runWaiting);
+
+private:
+    void startRun();
+    void close();
+    void playingChanged();
+    bool runSounding() const;
+    void report();
+
+    QSoundEffect *effect_ = nullptr;
+    std::chrono::milliseconds clipLength_{0};
+    QDeadlineTimer runOver_;  // when the current run is over at the latest
+    QTimer waitingRunTimer_;  // starts the waiting run at runOver_ if Qt never says the run ended
+    bool runWaiting_ = false;
+    int runsStarted_ = 0;
+};

@@ -1,0 +1,64 @@
+// A PulseAudio server of the test's own, in a private folder, with one null sink whose monitor a
+// recording can capture; this process and its children are pointed at it and at nothing else.
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <chrono>
+
+class SoundServer {
+public:
+    static constexpr int sampleRate = 44100;  // of recordings: 16-bit mono
+
+    // Starts the server and waits until it answers; isRunning() says whether it did.
+    SoundServer();
+    // Stops the server this object started, by its process id.
+    ~SoundServer();
+
+    bool isRunning() const { return running_; }
+    QString log() const;
+
+    // Stops and continues the server's process, as a server that hangs would.
+    void freeze();
+    void thaw();
+
+private:
+    QTemporaryDir folder_;
+    QProcess daemon_;
+    bool running_ = false;
+};
+
+// A capture of everything the server's sink plays, from its start until stop().
+class Recording {
+public:
+    Recording();  // returns once samples are arriving
+    ~Recording();
+
+    bool isRecording() const { return recording_; }
+    // Ends the capture and gives its samples: 16-bit little-endian mono at SoundServer::sampleRate.
+    QByteArray stop();
+
+private:
+    QProcess parec_;
+    bool recording_ = false;
+};
+
+// A stretch of a recording in which something is heard, in milliseconds from the recording's start.
+struct Heard {
+    int start;
+    int end;
+    int length() const { return end - start; }
+};
+
+// The stretches of 16-bit little-endian samples that are louder than a whisper, joined across gaps
+// under 50 ms; of several channels, the first is listened to.
+QList<Heard> heardIn(const QByteArray &samples, int sampleRate = SoundServer::sampleRate, int channels = 1);
+
+// The stretches, written out for a failure message.
+QString describe(const QList<Heard> &heard);
+
+// The server a test program's tests share (SharedSoundServer.cpp): Qt reaches a sound server once
+// per process.
+SoundServer &soundServer();
