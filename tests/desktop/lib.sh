@@ -17,7 +17,7 @@ started_pids=()
 # Stops a process and whatever it started itself (the accessibility launcher starts its own bus).
 stop_tree() {
     local pid=$1 child
-    for child in $(ps -o pid= --ppid "$pid" 2>/dev/null); do
+    for child in $(cat /proc/"$pid"/task/*/children 2>/dev/null); do
         stop_tree "$child"
     done
     kill "$pid" 2>/dev/null || true
