@@ -8,7 +8,7 @@ packages=(
   libqt6opengl6-dev libxcb1-dev
   xvfb xauth x11-utils x11-apps xdotool imagemagick openbox
   pulseaudio pulseaudio-utils sox libsox-fmt-base espeak-ng
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   fontconfig fonts-liberation2 fonts-dejavu-core fonts-comic-neue fonts-texgyre
   dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
   desktop-file-utils appstream dpkg-dev file time

@@ -1,12 +1,89 @@
-// The certificate window (its layout and handlers are still to come).
+// The certificate window: the name and rank, printing, and the way out of the game.
 #include "windows/Frmreward.h"
 
+#include <QDir>
+#include <string_view>
+
+#include "app/toolkit/Program.h"
+#include "windows/DesktopPrinter.h"
+#include "windows/RewardLayout.h"
+
 namespace {
-const toolkit::Layout rewardLayout{.form = {.name = "Frmreward", .caption = "THANKYOU!", .clientWidth = 11910,
-                                            .clientHeight = 8340}};
+
+struct Rank {
+    Level level;
+    std::string_view title;  // ends in a space, so that the name follows it directly
+};
+
+// The first checked level item, in this order, gives the rank.
+constexpr Rank ranks[] = {
+    {Level::Easy, "Captain "},
+    {Level::Medium, "Commander "},
+    {Level::Harder, "Vice Admiral "},
+    {Level::Difficult, "Admiral "},
+};
+
+}  // namespace
+
+Frmreward::Frmreward(const LevelChecks &levels, QWidget *parent)
+    : toolkit::Form(rewardlayout::layout, parent), levels_(levels), printer_(std::make_unique<DesktopPrinter>())
+{
+    // Its close box unloads it; nothing but the twelfth pirate's fall ever makes another.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Txtmyname = find<toolkit::TextBox>("Txtmyname");
+    Cmdmyname = find<toolkit::CommandButton>("Cmdmyname");
+    Lblfirst = find<QLabel>("Lblfirst");
+    Lblsecond = find<QLabel>("Lblsecond");
+    Label1 = find<QLabel>("Label1");
+    Lblthree = find<QLabel>("Lblthree");
+    Lblfour = find<QLabel>("Lblfour");
+    Cmdprintit = find<toolkit::CommandButton>("Cmdprintit");
+    Lblsaved = find<QLabel>("Lblsaved");
+    Cmdexit = find<toolkit::CommandButton>("Cmdexit");
+    mnuput = menuItem("mnuput");  // no handler: choosing the blank entry does nothing
+
+    connect(Cmdmyname, &QPushButton::clicked, this, &Frmreward::Cmdmyname_Click);
+    connect(Cmdprintit, &QPushButton::clicked, this, &Frmreward::Cmdprintit_Click);
+    connect(Cmdexit, &QPushButton::clicked, this, &Frmreward::Cmdexit_Click);
 }
 
-Frmreward::Frmreward(const LevelChecks &levels, QWidget *parent) : toolkit::Form(rewardLayout, parent), levels_(levels)
+Frmreward::~Frmreward() = default;
+
+void Frmreward::setPrinter(std::unique_ptr<CertificatePrinter> printer) { printer_ = std::move(printer); }
+
+void Frmreward::Cmdmyname_Click()
 {
-    setAttribute(Qt::WA_DeleteOnClose);
+    Label1->setText(Txtmyname->text());
+    Txtmyname->hide();
+    Cmdmyname->hide();
+    // The level is read now, so a level changed while the certificate is open counts.
+    for (const Rank &rank : ranks) {
+        if (levels_.isChecked(rank.level)) {
+            Label1->setText(QString::fromUtf8(rank.title.data(), qsizetype(rank.title.size())) + Txtmyname->text());
+            return;
+        }
+    }
 }
+
+QImage Frmreward::certificateImage() const { return clientArea()->grab().toImage(); }
+
+void Frmreward::Cmdprintit_Click()
+{
+    Cmdprintit->hide();  // before the picture is taken, so it is never on the paper
+    const CertificatePrinter::Outcome outcome = printer_->print(certificateImage());
+    using Kind = CertificatePrinter::Outcome::Kind;
+    if (outcome.kind == Kind::Failed) {
+        // Nothing reached paper or disk: the player may try again.
+        Cmdprintit->show();
+        return;
+    }
+    if (outcome.kind == Kind::Saved) {
+        Lblsaved->setText(tr("No printer took the certificate, so it is saved as %1")
+                              .arg(QDir::toNativeSeparators(outcome.file)));
+        Lblsaved->show();
+    }
+    Cmdexit->show();
+}
+
+void Frmreward::Cmdexit_Click() { toolkit::endProgram(); }

@@ -1,14 +1,46 @@
 // The certificate window: a parchment that awards the player a naval rank, to name and print.
 #pragma once
 
+#include <QLabel>
+#include <QMenu>
+#include <memory>
+
 #include "app/toolkit/Form.h"
+#include "windows/CertificatePrinter.h"
 #include "windows/LevelChecks.h"
 
 class Frmreward : public toolkit::Form {
     Q_OBJECT
 public:
+    // Reads the level from the game's level items when the name is put on; prints on the desktop.
     explicit Frmreward(const LevelChecks &levels, QWidget *parent = nullptr);
+    ~Frmreward() override;
+
+    // Handlers.
+    void Cmdmyname_Click();
+    void Cmdprintit_Click();
+    void Cmdexit_Click();
+
+    // Where the certificate goes when printed; the desktop's printer unless replaced.
+    void setPrinter(std::unique_ptr<CertificatePrinter> printer);
+
+    // The client area as it looks now, every visible control on it: what goes on paper.
+    QImage certificateImage() const;
+
+    // Controls, by their layout names.
+    toolkit::TextBox *Txtmyname;
+    toolkit::CommandButton *Cmdmyname;
+    QLabel *Lblfirst;
+    QLabel *Lblsecond;
+    QLabel *Label1;
+    QLabel *Lblthree;
+    QLabel *Lblfour;
+    toolkit::CommandButton *Cmdprintit;
+    QLabel *Lblsaved;
+    toolkit::CommandButton *Cmdexit;
+    QAction *mnuput;
 
 private:
     const LevelChecks &levels_;
+    std::unique_ptr<CertificatePrinter> printer_;
 };

@@ -1,6 +1,8 @@
 // The about window: the program's title and version beside the pirate's face.
 #pragma once
 
+#include <QLabel>
+
 #include "app/toolkit/Form.h"
 
 class frmAboutScallywise : public toolkit::Form {
@@ -8,6 +10,19 @@ class frmAboutScallywise : public toolkit::Form {
 public:
     // Makes the about window visible, loading it first if it is not loaded; one at a time.
     static frmAboutScallywise *showAbout();
+    // The about window while it is loaded, else nullptr.
+    static frmAboutScallywise *loaded();
+
+    // Handlers.
+    void Form_Load();
+    void cmdOK_Click();
+
+    // Controls, by their layout names.
+    QLabel *lblVersion;
+    QLabel *lblTitle;
+    QLabel *lblDescription;
+    QLabel *lblDisclaimer;
+    toolkit::CommandButton *cmdOK;
 
 private:
     frmAboutScallywise();

@@ -68,6 +68,16 @@ public:
     void answerRight() { answer(window->currentWord()); }
     void answerWrong() { answer(window->currentWord() + QStringLiteral("x")); }
 
+    // Right answers until n more pirates have fallen (choosing easy first if no level is checked).
+    void fallPirates(int n)
+    {
+        if (!window->currentList())
+            chooseLevel(Level::Easy);
+        const int target = window->pirate().pirateCount + n;
+        while (window->pirate().pirateCount < target)
+            answerRight();
+    }
+
     QString answerText() { return window->Txtspell->text(); }
     QString scoreText() { return window->Txtscore->text(); }
 

@@ -1,0 +1,68 @@
+// Reading a printed or saved certificate back: the PDF's first page rasterised with pdftoppm,
+// where the picture lies on it, and how closely two pictures agree.
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace pdfpage {
+
+// The first page at the given resolution, or a null image if pdftoppm could not read the file.
+inline QImage rasterise(const QString &pdf, int dotsPerInch = 72)
+{
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dotsPerInch),
+                                                QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem});
+    if (!pdftoppm.waitForFinished(30000) || pdftoppm.exitCode() != 0)
+        return {};
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+inline bool isPaper(QRgb p) { return qRed(p) > 245 && qGreen(p) > 245 && qBlue(p) > 245; }
+
+// The smallest rectangle that holds every pixel that is not white paper.
+inline QRect inkedArea(const QImage &page)
+{
+    int left = page.width(), top = page.height(), right = -1, bottom = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (!isPaper(page.pixel(x, y))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+inline int channelDistance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+// The mean, over all pixels, of the largest channel difference: 0 for equal pictures, 255 at most.
+inline double meanDistance(const QImage &a, const QImage &b)
+{
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32).scaled(left.size());
+    double sum = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x)
+            sum += channelDistance(left.pixel(x, y), right.pixel(x, y));
+    return sum / (double(left.width()) * left.height());
+}
+
+// The picture cut out of the page and brought back to the size it was printed from.
+inline QImage pictureFromPage(const QImage &page, const QSize &printedSize)
+{
+    return page.copy(inkedArea(page)).scaled(printedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace pdfpage

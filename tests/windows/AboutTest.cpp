@@ -1,0 +1,116 @@
+// The about window: opened from the game's ABOUT menu, filled in from the version record each
+// time it loads, closed by OK, Enter or Esc, one at a time, with no task-bar entry.
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+#include "support/GameDriver.h"
+#include "windows/frmAboutScallywise.h"
+
+namespace {
+
+class About : public ::testing::Test {
+protected:
+    ~About() override { delete frmAboutScallywise::loaded(); }
+
+    // Clicks ABOUT on the game window's menu bar and waits for the about window.
+    frmAboutScallywise *chooseAbout()
+    {
+        QMenuBar *bar = game.w().menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(game.w().mnuabout).center());
+        frmAboutScallywise *about = frmAboutScallywise::loaded();
+        EXPECT_NE(about, nullptr);
+        if (about) {
+            QApplication::setActiveWindow(about);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(about));
+        }
+        return about;
+    }
+    static void expectLoaded(frmAboutScallywise *about)
+    {
+        EXPECT_TRUE(about->isVisible());
+        EXPECT_EQ(about->windowTitle(), "About scallywise");
+        EXPECT_EQ(about->lblVersion->text(), "Version 1.0.0");
+        EXPECT_EQ(about->lblTitle->text(), "scallywise");
+    }
+
+    GameDriver game;
+};
+
+}  // namespace
+
+TEST_F(About, TheAboutMenuShowsTitleAndVersion)
+{
+    frmAboutScallywise *about = chooseAbout();
+    ASSERT_NE(about, nullptr);
+    expectLoaded(about);
+    EXPECT_TRUE(about->lblDescription->text().contains("Scallywise developers"));
+    EXPECT_EQ(QApplication::focusWidget(), about->cmdOK);
+}
+
+TEST_F(About, OkEnterAndEscEachUnloadIt)
+{
+    struct Case {
+        const char *how;
+        std::function<void(frmAboutScallywise *)> close;
+    };
+    const Case cases[] = {
+        {"OK", [](frmAboutScallywise *a) { QTest::mouseClick(a->cmdOK, Qt::LeftButton); }},
+        {"Enter", [](frmAboutScallywise *a) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }},
+        {"keypad Enter",
+         [](frmAboutScallywise *a) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier); }},
+        {"Esc", [](frmAboutScallywise *a) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.how);
+        QPointer<frmAboutScallywise> about = chooseAbout();
+        ASSERT_FALSE(about.isNull());
+        c.close(about);
+        QTRY_VERIFY(about.isNull());
+        EXPECT_EQ(frmAboutScallywise::loaded(), nullptr);
+    }
+    EXPECT_TRUE(game.w().isVisible());
+    EXPECT_EQ(game.programEnds, 0);
+}
+
+TEST_F(About, ReopenedItLoadsAgainAsNew)
+{
+    QPointer<frmAboutScallywise> first = chooseAbout();
+    ASSERT_FALSE(first.isNull());
+    first->lblTitle->setText("scribbled on");
+    QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    QTRY_VERIFY(first.isNull());
+
+    frmAboutScallywise *second = chooseAbout();
+    ASSERT_NE(second, nullptr);
+    expectLoaded(second);
+}
+
+TEST_F(About, ChoosingAboutAgainOpensNoSecondWindow)
+{
+    frmAboutScallywise *first = chooseAbout();
+    first->lblTitle->setText("not loaded again");
+    QApplication::setActiveWindow(&game.w());
+    frmAboutScallywise *second = chooseAbout();
+
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(second->lblTitle->text(), "not loaded again");
+    int abouts = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        abouts += qobject_cast<frmAboutScallywise *>(top) != nullptr;
+    EXPECT_EQ(abouts, 1);
+}
+
+TEST_F(About, ItHasNoTaskBarEntryAndTheGameStaysUsable)
+{
+    frmAboutScallywise *about = chooseAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowType(), Qt::Tool);
+    EXPECT_EQ(about->parentWidget(), nullptr);  // no owner
+
+    QApplication::setActiveWindow(&game.w());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&game.w()));
+    game.chooseLevel(Level::Easy);
+    game.answerRight();
+    EXPECT_EQ(game.answerText(), "YES!");
+    EXPECT_TRUE(about->isVisible());
+}

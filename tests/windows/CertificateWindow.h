@@ -1,0 +1,65 @@
+// A certificate window on the screen for a test, with its level items and its printer in the
+// test's hands, and the program's ending counted instead of done.
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <set>
+
+#include "app/toolkit/Program.h"
+#include "windows/Frmreward.h"
+
+// Level items as the test checks them.
+struct CheckedLevels : LevelChecks {
+    std::set<Level> checked;
+    bool isChecked(Level level) const override { return checked.count(level) > 0; }
+};
+
+// Keeps every picture it is given and answers as told.
+struct RecordingPrinter : CertificatePrinter {
+    Outcome answer{Outcome::Kind::Printed, {}};
+    std::vector<QImage> printed;
+    Outcome print(const QImage &certificate) override
+    {
+        printed.push_back(certificate);
+        return answer;
+    }
+};
+
+class CertificateWindow {
+public:
+    explicit CertificateWindow(const LevelChecks &levels, bool recordPrints = true)
+    {
+        previousEnder_ = toolkit::setProgramEnder([this] { ++programEnds; });
+        window = new Frmreward(levels);
+        if (recordPrints) {
+            auto recording = std::make_unique<RecordingPrinter>();
+            printer = recording.get();
+            window->setPrinter(std::move(recording));
+        }
+        window->showForm();
+        QApplication::setActiveWindow(window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    ~CertificateWindow()
+    {
+        delete window.data();
+        toolkit::setProgramEnder(std::move(previousEnder_));
+    }
+
+    Frmreward &w() { return *window; }
+    QWidget *focused() { return QApplication::focusWidget(); }
+    QWidget *nameEditor() { return window->Txtmyname->editor(); }
+    void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void typeName(const QString &name) { QTest::keyClicks(nameEditor(), name); }
+    QString nameLine() { return window->Label1->text(); }
+
+    QPointer<Frmreward> window;
+    RecordingPrinter *printer = nullptr;
+    int programEnds = 0;
+
+private:
+    std::function<void()> previousEnder_;
+};

@@ -1,0 +1,230 @@
+// The certificate through the real desktop: printed on a CUPS PDF queue and read back from the
+// page, or, with no printer to take it, saved in the documents folder without overwriting.
+// print-on-cups.sh sets the scene for each case; run alone, the cases skip.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTransform>
+#include <gtest/gtest.h>
+
+#include "CertificateWindow.h"
+#include "app/toolkit/Pictures.h"
+#include "support/PdfPage.h"
+#include "support/ScopedEnv.h"
+
+namespace {
+
+// Places on the certificate, in pixels of its client area.
+const QRect printButtonPlace(216, 427, 321, 38);
+const QRect exitButtonPlace(8, 8, 113, 97);
+const QRect nameLinePlace(232, 248, 337, 57);
+const QRect blankParchment(70, 470, 650, 45);  // below the wording, above the parchment's edge
+
+QString fromEnv(const char *name) { return qEnvironmentVariable(name); }
+
+QRgb meanColour(const QImage &picture, const QRect &place)
+{
+    qint64 r = 0, g = 0, b = 0;
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            r += qRed(p), g += qGreen(p), b += qBlue(p);
+        }
+    const qint64 n = qint64(place.width()) * place.height();
+    return qRgb(int(r / n), int(g / n), int(b / n));
+}
+
+int darkRedPixels(const QImage &picture, const QRect &place)
+{
+    int count = 0;
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            count += qRed(p) > 90 && qRed(p) < 170 && qGreen(p) < 50 && qBlue(p) < 50;
+        }
+    return count;
+}
+
+int brightRedPixels(const QImage &picture, const QRect &place)
+{
+    int count = 0;
+    for (int y = place.top(); y <= place.bottom(); ++y)
+        for (int x = place.left(); x <= place.right(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            count += qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80;
+        }
+    return count;
+}
+
+// Reads the PDF's page back and finds on it the certificate as the window showed it when printed:
+// the parchment, the name line, and neither the print button nor the exit button.
+void expectCertificateOnPage(const QString &pdf, const QImage &expected)
+{
+    SCOPED_TRACE(pdf.toStdString());
+    QImage page = pdfpage::rasterise(pdf, 100);
+    ASSERT_FALSE(page.isNull()) << "pdftoppm could not read it";
+    if (page.width() < page.height()) {
+        // A landscape job on paper fed upright: the printer turns the picture a quarter, in
+        // whichever direction it likes. Turn the page back.
+        const QImage left = page.transformed(QTransform().rotate(-90));
+        const QImage right = page.transformed(QTransform().rotate(90));
+        page = pdfpage::meanDistance(pdfpage::pictureFromPage(left, expected.size()), expected)
+                       < pdfpage::meanDistance(pdfpage::pictureFromPage(right, expected.size()), expected)
+                   ? left
+                   : right;
+    }
+    const QRect area = pdfpage::inkedArea(page);
+    EXPECT_NEAR(double(area.width()) / area.height(), 794.0 / 556.0, 0.03);
+    EXPECT_GT(area.width(), page.width() * 8 / 10) << "the picture fills the page";
+
+    const QImage printed = pdfpage::pictureFromPage(page, expected.size());
+    const QImage background = toolkit::loadImage(art::certificate).convertToFormat(QImage::Format_RGB32);
+    EXPECT_LT(pdfpage::meanDistance(printed, expected), 10.0);
+    EXPECT_LT(pdfpage::channelDistance(meanColour(printed, blankParchment), meanColour(background, blankParchment)),
+              12);
+    EXPECT_GT(darkRedPixels(printed, nameLinePlace), 150);
+    EXPECT_LT(pdfpage::meanDistance(printed.copy(printButtonPlace), background.copy(printButtonPlace)), 12.0);
+    EXPECT_LT(pdfpage::meanDistance(printed.copy(exitButtonPlace), background.copy(exitButtonPlace)), 12.0);
+    EXPECT_EQ(brightRedPixels(printed, exitButtonPlace), 0);
+}
+
+// A certificate named "Captain Ada" and printed with the desktop's own printer. Returns the
+// picture that went on paper: the window as it showed at that moment.
+QImage nameAndPrint(CertificateWindow &cert)
+{
+    cert.typeName("Ada");
+    cert.click(cert.w().Cmdmyname);
+    EXPECT_EQ(cert.nameLine(), "Captain Ada");
+    cert.click(cert.w().Cmdprintit);
+    EXPECT_FALSE(cert.w().Cmdprintit->isVisible());
+    EXPECT_TRUE(cert.w().Cmdexit->isVisible());
+    // Take the exit button and the note away again to see what was printed.
+    const bool noted = cert.w().Lblsaved->isVisible();
+    cert.w().Cmdexit->hide();
+    cert.w().Lblsaved->hide();
+    const QImage printed = cert.w().certificateImage().convertToFormat(QImage::Format_RGB32);
+    cert.w().Cmdexit->show();
+    cert.w().Lblsaved->setVisible(noted);
+    return printed;
+}
+
+QStringList pdfsIn(const QString &folder)
+{
+    return QDir(folder).entryList({"*.pdf"}, QDir::Files, QDir::Name);
+}
+
+// The newest file that was not there before, once its size has stopped changing.
+QString waitForNewPdf(const QString &folder, const QStringList &before, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    qint64 lastSize = -1;
+    QString candidate;
+    while (timer.elapsed() < timeoutMs) {
+        QFileInfo newest;
+        for (const QString &name : pdfsIn(folder)) {
+            const QFileInfo info(QDir(folder).filePath(name));
+            if (!before.contains(name) && (!newest.exists() || info.lastModified() > newest.lastModified()))
+                newest = info;
+        }
+        if (newest.exists() && newest.size() > 0) {
+            if (newest.absoluteFilePath() == candidate && newest.size() == lastSize)
+                return candidate;
+            candidate = newest.absoluteFilePath();
+            lastSize = newest.size();
+        }
+        QTest::qWait(200);
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(RealPrinter, ThePrintedPageIsTheCertificateWithoutItsButtons)
+{
+    const QString outFolder = fromEnv("SCALLYWISE_PDF_OUT");
+    if (outFolder.isEmpty())
+        GTEST_SKIP() << "needs a CUPS PDF queue as the default printer (print-on-cups.sh)";
+    const QStringList before = pdfsIn(outFolder);
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+    const ScopedEnv homeForTheTest("HOME", home.path().toUtf8());  // so a save instead of a print would show
+
+    CheckedLevels levels;
+    levels.checked = {Level::Easy};
+    CertificateWindow cert(levels, false);
+    const QImage printed = nameAndPrint(cert);
+    EXPECT_FALSE(cert.w().Lblsaved->isVisible()) << cert.w().Lblsaved->text().toStdString();
+    EXPECT_TRUE(pdfsIn(home.filePath("Documents")).isEmpty());
+
+    const QString pdf = waitForNewPdf(outFolder, before, 60000);
+    ASSERT_FALSE(pdf.isEmpty()) << "no page came out in " << outFolder.toStdString();
+    expectCertificateOnPage(pdf, printed);
+    // Kept when something is wrong with it, for a person to look at.
+    if (!HasFailure())
+        QFile::remove(pdf);
+}
+
+TEST(RefusingPrinter, TheCertificateIsSavedInsteadOfLost)
+{
+    const QString refusing = fromEnv("SCALLYWISE_REFUSING_PRINTER");
+    if (refusing.isEmpty())
+        GTEST_SKIP() << "needs a default printer that refuses jobs (print-on-cups.sh)";
+    ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), refusing);
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+    const ScopedEnv homeForTheTest("HOME", home.path().toUtf8());
+
+    CheckedLevels levels;
+    levels.checked = {Level::Easy};
+    CertificateWindow cert(levels, false);
+    const QImage printed = nameAndPrint(cert);
+
+    const QString saved = home.filePath("Documents/Scallywise certificate.pdf");
+    ASSERT_TRUE(QFileInfo::exists(saved));
+    EXPECT_TRUE(cert.w().Lblsaved->isVisible());
+    expectCertificateOnPage(saved, printed);
+}
+
+TEST(NoPrinter, SavedInTheDocumentsFolderAndNeverOverwritten)
+{
+    if (fromEnv("SCALLYWISE_NO_PRINTER").isEmpty())
+        GTEST_SKIP() << "needs CUPS out of reach and a home of the test's own (print-on-cups.sh)";
+    const QString documents = QDir::home().filePath("Documents");
+    ASSERT_TRUE(QDir(documents).exists()) << documents.toStdString();
+    ASSERT_TRUE(pdfsIn(documents).isEmpty());
+
+    CheckedLevels levels;
+    levels.checked = {Level::Easy};
+    QString first;
+    QByteArray firstBytes;
+    {
+        CertificateWindow cert(levels, false);
+        const QImage printed = nameAndPrint(cert);
+        first = QDir(documents).filePath("Scallywise certificate.pdf");
+        ASSERT_TRUE(QFileInfo::exists(first));
+        EXPECT_TRUE(cert.w().Lblsaved->isVisible());
+        EXPECT_TRUE(cert.w().Lblsaved->text().contains(first)) << cert.w().Lblsaved->text().toStdString();
+        EXPECT_TRUE(cert.w().Cmdexit->isVisible());
+        expectCertificateOnPage(first, printed);
+        QFile f(first);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        firstBytes = f.readAll();
+    }
+    {
+        CertificateWindow again(levels, false);
+        nameAndPrint(again);
+        const QString second = QDir(documents).filePath("Scallywise certificate (2).pdf");
+        EXPECT_TRUE(QFileInfo::exists(second));
+        EXPECT_TRUE(again.w().Lblsaved->text().contains(second));
+        EXPECT_TRUE(again.w().Cmdexit->isVisible());
+    }
+    QFile f(first);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), firstBytes);
+    EXPECT_EQ(pdfsIn(documents), QStringList({"Scallywise certificate (2).pdf", "Scallywise certificate.pdf"}));
+}

@@ -1,0 +1,39 @@
+// The desktop's printer for the certificate: the default printer through CUPS, and when there is
+// none or it refuses the job, a PDF in the player's documents folder that never overwrites a file.
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+#include "windows/CertificatePrinter.h"
+
+class QPagedPaintDevice;
+
+class DesktopPrinter : public CertificatePrinter {
+public:
+    // The name the certificate's job carries, and the stem of the saved file's name.
+    static const QString documentName;
+
+    // Saves go to the first of the default folders, as they are at the moment of printing, that
+    // takes the file; or to the first of the given folders that does.
+    DesktopPrinter();
+    explicit DesktopPrinter(QStringList saveFolders);
+
+    Outcome print(const QImage &certificate) override;
+
+    // The documents folder if there is one, then the home folder.
+    static QStringList defaultSaveFolders();
+
+    // Draws the picture as large as the page allows, proportions kept, centred; false if the
+    // device would not take it.
+    static bool paintOnPage(QPagedPaintDevice &device, const QImage &picture);
+
+    // Saves the picture as a PDF in the folder under a name that no file there has yet.
+    // Returns the file's path, or an empty string if the folder would not take it.
+    static QString saveAsPdf(const QImage &picture, const QString &folder);
+
+private:
+    static bool printOnDefaultPrinter(const QImage &picture);
+
+    std::optional<QStringList> saveFolders_;
+};
