@@ -42,6 +42,13 @@ QPainterPath stroke(const QPainterPath &centre, qreal width, Qt::PenCapStyle cap
     return stroker.createStroke(centre).simplified();
 }
 
+QPainterPath merged(QPainterPath shapes)
+{
+    // Winding fill: where shapes overlap they add up instead of cancelling out.
+    shapes.setFillRule(Qt::WindingFill);
+    return shapes.simplified();
+}
+
 QPainterPath ellipse(QPointF centre, qreal rx, qreal ry)
 {
     QPainterPath path;

@@ -23,6 +23,9 @@ void outline(QPainter &p, const QPainterPath &shape, qreal width = bold);
 QPainterPath stroke(std::initializer_list<QPointF> points, qreal width);
 QPainterPath stroke(const QPainterPath &centre, qreal width, Qt::PenCapStyle cap = Qt::RoundCap);
 
+// Overlapping shapes added to one path (puffs of a cloud, curls of hair) merged into one outline.
+QPainterPath merged(QPainterPath shapes);
+
 QPainterPath ellipse(QPointF centre, qreal rx, qreal ry);
 QPainterPath polygon(std::initializer_list<QPointF> points);
 QPainterPath rect(qreal x, qreal y, qreal w, qreal h);

@@ -154,7 +154,7 @@ void sideHead(QPainter &p, qreal bob, Mood mood)
     QPainterPath curls;
     for (const QPointF &at : {QPointF(33, 23), QPointF(35, 28), QPointF(34, 33)})
         curls.addEllipse(at + QPointF(0, bob), 3.6, 3.6);
-    ink::outlined(p, curls.simplified(), hair, line);
+    ink::outlined(p, ink::merged(curls), hair, line);
     // Face, nose and ear with a gold ring.
     QPainterPath face = ink::ellipse(c, headRadius, headRadius);
     face = face.united(ink::ellipse(c + QPointF(-10.2, 2.2), 3.3, 3.0));
@@ -268,7 +268,7 @@ void frontFace(QPainter &p, QPointF c)
     QPainterPath curls;
     for (const QPointF &at : {QPointF(-10, -6), QPointF(10, -6), QPointF(-11, -1), QPointF(11, -1)})
         curls.addEllipse(c + at, 3.3, 3.3);
-    ink::outlined(p, curls.simplified(), hair, line);
+    ink::outlined(p, ink::merged(curls), hair, line);
     ink::outlined(p, ink::ellipse(c, headRadius - 0.5, headRadius), skin, line);
     // Wide surprised eyes, a round nose, an O of a mouth.
     wideEye(p, c + QPointF(-3.8, -2));

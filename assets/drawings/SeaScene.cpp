@@ -92,7 +92,7 @@ QPainterPath puffs(std::initializer_list<QPointF> centresAndRadii)
     const QPointF *items = centresAndRadii.begin();
     for (std::size_t i = 0; i + 1 < centresAndRadii.size(); i += 2)
         cloud.addEllipse(items[i], items[i + 1].x(), items[i + 1].y());
-    return cloud.simplified();
+    return ink::merged(cloud);
 }
 
 void paintCloud(QPainter &p, const QPainterPath &cloud)
@@ -116,7 +116,7 @@ void paintClouds(QPainter &p)
         band.addEllipse(QPointF(x, y), r * 1.25, r);
     }
     band.addRect(-40, -40, width + 80, 40);
-    paintCloud(p, band.simplified());
+    paintCloud(p, ink::merged(band));
 
     paintCloud(p, puffs({{60, 84}, {16, 12}, {80, 78}, {18, 15}, {100, 86}, {14, 11}}));
     paintCloud(p, puffs({{210, 100}, {14, 10}, {228, 94}, {16, 13}, {248, 101}, {13, 9}}));
