@@ -220,17 +220,17 @@ void sideHat(QPainter &p, qreal bob)
     ink::outlined(p, crown, palette::hatBlack, line);
     p.fillPath(ink::ellipse(QPointF(20, 8 + b), 3.5, 2.0), hatHighlight);
     QPainterPath brim;
-    brim.moveTo(4, 12 + b);  // the peak, turned up at the front
-    brim.quadTo(12, 19 + b, 26, 17.5 + b);
-    brim.quadTo(38, 16.5 + b, 44, 13 + b);
+    brim.moveTo(1.5, 9 + b);  // the peak, pointing forward and turned up
+    brim.quadTo(10, 18.5 + b, 26, 17.5 + b);
+    brim.quadTo(38, 16.5 + b, 44, 13.5 + b);
     brim.quadTo(44, 19.5 + b, 33, 21 + b);
-    brim.quadTo(18, 22.5 + b, 10, 19.5 + b);
-    brim.quadTo(5, 17 + b, 4, 12 + b);
+    brim.quadTo(18, 22.5 + b, 9, 19.5 + b);
+    brim.quadTo(3, 16 + b, 1.5, 9 + b);
     brim.closeSubpath();
     ink::outlined(p, brim, palette::hatBlack, line);
     // A gold band along the brim.
     QPainterPath band;
-    band.moveTo(7, 15.5 + b);
+    band.moveTo(5, 14 + b);
     band.quadTo(14, 20 + b, 26, 19.3 + b);
     band.quadTo(36, 18.6 + b, 41.5, 16 + b);
     p.strokePath(band, QPen(palette::gold, 1.2, Qt::SolidLine, Qt::RoundCap));
@@ -356,28 +356,37 @@ void foamCollar(QPainter &p, qreal waterline, qreal half)
     p.fillPath(ink::ellipse(centre + QPointF(-half * 0.35, -0.2), half * 0.22, 0.7), palette::white);
 }
 
-// The splash the pirate falls into: a crown of foam across the whole cell, drops flying out.
+// The splash the pirate falls into: two plumes of water thrown out to the cell's edges, foam piled
+// round his boots, drops flying.
 void splash(QPainter &p)
 {
-    QPainterPath crown;
-    crown.moveTo(-2, 84);
-    crown.lineTo(-2, 74);
-    crown.quadTo(3, 64, 6, 74);
-    crown.quadTo(9, 62, 14, 72);
-    crown.quadTo(19, 66, 25, 71);
-    crown.quadTo(31, 66, 36, 72);
-    crown.quadTo(41, 62, 44, 74);
-    crown.quadTo(47, 64, 52, 74);
-    crown.lineTo(52, 84);
-    crown.closeSubpath();
-    ink::outlined(p, crown, palette::foam, line);
-    // Sea water showing through the foam, and ripples.
-    p.fillPath(ink::ellipse(QPointF(25, 81), 17, 3.5), palette::sea);
-    ink::outline(p, ink::ellipse(QPointF(25, 81), 17, 3.5), detail);
+    const QColor water{0x7F, 0xEF, 0xEF};
+    for (int side : {-1, 1}) {
+        auto at = [side](qreal x, qreal y) { return QPointF(25 + side * x, y); };
+        QPainterPath plume;
+        plume.moveTo(at(4, 84));
+        plume.cubicTo(at(10, 74), at(18, 62), at(27, 52));  // out past the cell's edge
+        plume.cubicTo(at(27, 62), at(24, 72), at(20, 84));
+        plume.closeSubpath();
+        ink::outlined(p, plume, water, line);
+        QPainterPath shine;
+        shine.moveTo(at(10, 80));
+        shine.quadTo(at(16, 70), at(22, 60));
+        p.strokePath(shine, QPen(palette::white, 1.3, Qt::SolidLine, Qt::RoundCap));
+        for (const QPointF &drop : {QPointF(21, 45), QPointF(15, 40), QPointF(23, 36)}) {
+            QPainterPath d = ink::ellipse(at(drop.x(), drop.y()), 1.7, 2.2);
+            ink::outlined(p, d, water, detail);
+        }
+    }
+    QPainterPath foam = ink::ellipse(QPointF(25, 80), 17, 4.5);
+    for (qreal x : {11.0, 18.0, 25.0, 32.0, 39.0})
+        foam.addEllipse(QPointF(x, 76.5 + (int(x) % 2) * 1.2), 4.2, 3.6);
+    ink::outlined(p, ink::merged(foam), palette::foam, line);
     QPen ripple(palette::waveLine, 1.2, Qt::SolidLine, Qt::RoundCap);
-    p.strokePath([] { QPainterPath r; r.moveTo(15, 81); r.quadTo(25, 79, 35, 81); return r; }(), ripple);
-    for (const QPointF &drop : {QPointF(2.5, 62), QPointF(47.5, 62), QPointF(8, 56), QPointF(42, 56), QPointF(1.5, 53), QPointF(48.5, 53)})
-        ink::outlined(p, ink::ellipse(drop, 1.8, 2.3), palette::foam, detail);
+    QPainterPath r;
+    r.moveTo(13, 82.5);
+    r.quadTo(25, 85, 37, 82.5);
+    p.strokePath(r, ripple);
 }
 
 }  // namespace

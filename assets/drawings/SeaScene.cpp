@@ -9,6 +9,7 @@
 
 #include <QPainter>
 #include <cmath>
+#include <vector>
 
 namespace drawings {
 
@@ -106,17 +107,36 @@ void paintCloud(QPainter &p, const QPainterPath &cloud)
 
 void paintClouds(QPainter &p)
 {
-    QPainterPath band;
+    // A band of puffy clouds across the top: kept high over the sun, lower and fuller elsewhere.
+    struct Puff {
+        QPointF centre;
+        qreal radius;
+    };
+    std::vector<Puff> puffList;
     ink::Dice dice(7);
-    for (int x = -30; x < width + 40; x += 34) {
-        // Keep the band high over the sun, lower and fuller elsewhere.
+    for (int x = -30; x < width + 40; x += 30 + dice.below(12)) {
         const bool overSun = x > 470 && x < 600;
-        const qreal r = overSun ? 18 + dice.below(5) : 24 + dice.below(12);
-        const qreal y = overSun ? 4 + dice.below(4) : 8 + dice.below(14);
-        band.addEllipse(QPointF(x, y), r * 1.25, r);
+        const qreal r = overSun ? 16 + dice.below(5) : 22 + dice.below(14);
+        const qreal y = overSun ? 2 + dice.below(4) : 6 + dice.below(18);
+        puffList.push_back({QPointF(x, y), r});
     }
+    QPainterPath band;
+    for (const Puff &puff : puffList)
+        band.addEllipse(puff.centre, puff.radius * 1.25, puff.radius);
     band.addRect(-40, -40, width + 80, 40);
-    paintCloud(p, ink::merged(band));
+    band = ink::merged(band);
+    paintCloud(p, band);
+    // The rounded tops of the puffs in front, drawn as soft shadowed arcs inside the band.
+    QPen contour(palette::sailShadow, 2.0, Qt::SolidLine, Qt::RoundCap);
+    for (std::size_t i = 1; i < puffList.size(); i += 2) {
+        const Puff &puff = puffList[i];
+        const QRectF box(puff.centre.x() - puff.radius * 0.9, puff.centre.y() + puff.radius * 0.1, puff.radius * 1.8,
+                         puff.radius * 1.2);
+        QPainterPath arc;
+        arc.arcMoveTo(box, 160);
+        arc.arcTo(box, 160, -140);
+        p.strokePath(arc, contour);
+    }
 
     paintCloud(p, puffs({{60, 84}, {16, 12}, {80, 78}, {18, 15}, {100, 86}, {14, 11}}));
     paintCloud(p, puffs({{210, 100}, {14, 10}, {228, 94}, {16, 13}, {248, 101}, {13, 9}}));
