@@ -71,11 +71,13 @@ creak() {  # creak <file> <seconds>
     bandpass 700 3q overdrive 8 gain -14 fade q 0.08 "$2" 0.2
 }
 
-# A splash: a burst of noise that falls in pitch, with a bloop under it.
+# A splash: a burst of filtered noise that dies fast, a bloop under it, droplets pattering after.
 splash() {  # splash <file>
-  sox -n "${fmt[@]}" "$work/splash-noise.wav" synth 0.7 whitenoise lowpass 3000 fade p 0.01 0.7 0.65 gain -6
-  sox -n "${fmt[@]}" "$work/splash-bloop.wav" synth 0.25 sine 520-140 fade q 0.01 0.25 0.15 gain -8
-  mixall "$1" "$work/splash-noise.wav" "$work/splash-bloop.wav"
+  sox -n "${fmt[@]}" "$work/splash-noise.wav" synth 0.7 pinknoise sinc 180-2600 fade p 0.005 0.7 0.62 gain 2
+  sox -n "${fmt[@]}" "$work/splash-bloop.wav" synth 0.28 sine 480-120 fade q 0.01 0.28 0.18 gain -4
+  sox -n "${fmt[@]}" "$work/splash-drops.wav" synth 0.5 whitenoise sinc 1500-5000 tremolo 23 90 fade t 0.1 0.5 0.35 gain -16
+  place "$work/splash-drops.wav" "$work/splash-drops-at.wav" 0.25 0.75
+  mixall "$1" "$work/splash-noise.wav" "$work/splash-bloop.wav" "$work/splash-drops-at.wav"
 }
 
 # A cannon's boom: low rumbling noise with a thump, dying away.
@@ -90,7 +92,7 @@ horn() {  # horn <file> <Hz> <seconds>
   sox -n "${fmt[@]}" "$work/horn-a.wav" synth "$3" sawtooth "$2"
   sox -n "${fmt[@]}" "$work/horn-b.wav" synth "$3" square "$(awk -v f="$2" 'BEGIN{print f*1.003}')" gain -8
   mixall "$work/horn-mix.wav" "$work/horn-a.wav" "$work/horn-b.wav"
-  sox "$work/horn-mix.wav" "${fmt[@]}" "$1" lowpass 2200 tremolo 5.5 8 fade q 0.03 "$3" 0.06
+  sox "$work/horn-mix.wav" "${fmt[@]}" "$1" lowpass 2200 lowpass 3000 tremolo 5.5 8 gain -9 fade q 0.03 "$3" 0.06
 }
 
 # --- must: the sea and the ship -------------------------------------------------------------------
@@ -108,14 +110,18 @@ make_must() {
 
 # --- curses: a gruff, comic "Arrr! Blast!" and a splash -------------------------------------------
 make_curses() {
-  local len=1.8
-  say "$work/c-voice-raw.wav" en-gb-x-gbclan+m3 5 150 "Arrrr! Blast!"
-  sox "$work/c-voice-raw.wav" "${fmt[@]}" "$work/c-voice.wav" pitch -250 overdrive 4 gain -3
-  place "$work/c-voice.wav" "$work/c-voice-at.wav" 0.02 "$len"
+  local len=1.9
+  # A long, rolling growl, then the word, both pitched down and roughened a little.
+  say "$work/c-arr-raw.wav" en-gb-x-gbclan+m3 8 95 "Aaarrrrh!"
+  say "$work/c-blast-raw.wav" en-gb-x-gbclan+m3 12 150 "Blast!"
+  sox "$work/c-arr-raw.wav" "${fmt[@]}" "$work/c-arr.wav" pitch -300 overdrive 6 gain -2
+  sox "$work/c-blast-raw.wav" "${fmt[@]}" "$work/c-blast.wav" pitch -250 overdrive 6 gain -1
+  place "$work/c-arr.wav" "$work/c-arr-at.wav" 0.02 "$len"
+  place "$work/c-blast.wav" "$work/c-blast-at.wav" 0.62 "$len"
   splash "$work/c-splash.wav"
-  place "$work/c-splash.wav" "$work/c-splash-at.wav" 1.05 "$len"
+  place "$work/c-splash.wav" "$work/c-splash-at.wav" 1.08 "$len"
   sea "$work/c-sea.wav" "$len" 0.6 -16
-  mixall "$work/curses.wav" "$work/c-voice-at.wav" "$work/c-splash-at.wav" "$work/c-sea.wav"
+  mixall "$work/curses.wav" "$work/c-arr-at.wav" "$work/c-blast-at.wav" "$work/c-splash-at.wav" "$work/c-sea.wav"
   finish "$work/curses.wav" curses "$len"
 }
 
@@ -123,19 +129,20 @@ make_curses() {
 make_voices() {
   local len=2.2
   local parts=()
-  # voice, pitch, speed, offset: a small crowd that does not quite shout together
+  # voice, pitch, speed, offset, words: a small crowd that does not quite shout together
   local crew=(
-    "en-gb+m1 40 170 0.00"
-    "en-us+m3 55 160 0.06"
-    "en-gb-scotland+m2 30 180 0.11"
-    "en-029+m4 65 165 0.04"
-    "en-gb-x-rp+m7 48 175 0.15"
-    "en-us-nyc+m6 35 155 0.09"
+    "en-gb+m1 40 165 0.00 Hooray! Hooray!"
+    "en-us+m3 58 150 0.09 Hooray! Hooray!"
+    "en-gb-scotland+m2 30 175 0.16 Hurrah! Hurrah!"
+    "en-029+m4 66 160 0.05 Hooray! Hooray!"
+    "en-gb-x-rp+m7 48 180 0.22 Hooray! Hurrah!"
+    "en-us-nyc+m6 35 145 0.12 Hooray! Hooray!"
+    "en-gb-x-gbcwmd+m5 52 170 0.30 Hurrah! Hooray!"
   )
-  local i=0 member voice pitch speed offset
+  local i=0 member voice pitch speed offset words
   for member in "${crew[@]}"; do
-    read -r voice pitch speed offset <<<"$member"
-    say "$work/v-$i-raw.wav" "$voice" "$pitch" "$speed" "Hooray! Hooray!"
+    read -r voice pitch speed offset words <<<"$member"
+    say "$work/v-$i-raw.wav" "$voice" "$pitch" "$speed" "$words"
     place "$work/v-$i-raw.wav" "$work/v-$i.wav" "$offset" "$len"
     parts+=("$work/v-$i.wav")
     i=$((i + 1))
