@@ -39,7 +39,7 @@ Frmreward::Frmreward(const LevelChecks &levels, QWidget *parent)
     Lblthree = find<QLabel>("Lblthree");
     Lblfour = find<QLabel>("Lblfour");
     Cmdprintit = find<toolkit::CommandButton>("Cmdprintit");
-    Lblsaved = find<QLabel>("Lblsaved");
+    Lblprintnote = find<QLabel>("Lblprintnote");
     Cmdexit = find<toolkit::CommandButton>("Cmdexit");
     mnuput = menuItem("mnuput");  // no handler: choosing the blank entry does nothing
 
@@ -70,18 +70,25 @@ QImage Frmreward::certificateImage() const { return clientArea()->grab().toImage
 
 void Frmreward::Cmdprintit_Click()
 {
-    Cmdprintit->hide();  // before the picture is taken, so it is never on the paper
+    // Before the picture is taken, so that neither is ever on the paper.
+    Cmdprintit->hide();
+    Lblprintnote->hide();
     const CertificatePrinter::Outcome outcome = printer_->print(certificateImage());
     using Kind = CertificatePrinter::Outcome::Kind;
-    if (outcome.kind == Kind::Failed) {
+    switch (outcome.kind) {
+    case Kind::Printed:
+        break;
+    case Kind::Saved:
+        Lblprintnote->setText(tr("No printer took the certificate, so it is saved as %1")
+                                  .arg(QDir::toNativeSeparators(outcome.file)));
+        Lblprintnote->show();
+        break;
+    case Kind::Failed:
         // Nothing reached paper or disk: the player may try again.
+        Lblprintnote->setText(tr("The certificate could not be printed or saved. Press PRINT OUT to try again."));
+        Lblprintnote->show();
         Cmdprintit->show();
         return;
-    }
-    if (outcome.kind == Kind::Saved) {
-        Lblsaved->setText(tr("No printer took the certificate, so it is saved as %1")
-                              .arg(QDir::toNativeSeparators(outcome.file)));
-        Lblsaved->show();
     }
     Cmdexit->show();
 }

@@ -36,7 +36,7 @@ public:
     QLabel *Lblthree;
     QLabel *Lblfour;
     toolkit::CommandButton *Cmdprintit;
-    QLabel *Lblsaved;
+    QLabel *Lblprintnote;
     toolkit::CommandButton *Cmdexit;
     QAction *mnuput;
 

@@ -38,9 +38,9 @@ constexpr ControlSpec controls[] = {
      .tabIndex = 3},
     {.name = "Cmdprintit", .kind = K::CommandButton, .left = 3240, .top = 6360, .width = 4815, .height = 615,
      .caption = " Press here to PRINT OUT", .font = {"Book Antiqua", 18}, .tabIndex = 7},
-    // Where the certificate went when no printer took it: on the dark ground below the parchment,
-    // so that it never covers the wording.
-    {.name = "Lblsaved", .kind = K::Label, .left = 0, .top = 7875, .width = 11910, .height = 465,
+    // What became of the certificate when no printer took it: on the dark ground below the
+    // parchment, so that it never covers the wording.
+    {.name = "Lblprintnote", .kind = K::Label, .left = 0, .top = 7875, .width = 11910, .height = 465,
      .font = {"Book Antiqua", 9.75, true}, .foreColour = rgb(0xF4F1E6), .align = Align::Centre,
      .flags = Hidden | Transparent},
     // The runs of spaces in its caption break it into lines in the narrow button.

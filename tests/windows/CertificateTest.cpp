@@ -16,6 +16,7 @@ const QRect nameBoxPlace(232, 0, 329, 41);
 const QRect printButtonPlace(216, 424, 321, 41);
 const QRect exitButtonPlace(8, 8, 113, 97);
 const QRect nameLinePlace(232, 248, 337, 57);
+const QRect notePlace(0, 525, 794, 31);
 
 // True if the picture shows only the certificate's background inside the rectangle.
 bool showsBackgroundOnly(const QImage &picture, const QRect &place)
@@ -175,7 +176,7 @@ TEST_F(Certificate, AfterPrintingTheExitButtonComesUpAndEndsTheProgram)
     cert.click(w.Cmdprintit);
     EXPECT_FALSE(w.Cmdprintit->isVisible());
     EXPECT_TRUE(w.Cmdexit->isVisible());
-    EXPECT_FALSE(w.Lblsaved->isVisible());
+    EXPECT_FALSE(w.Lblprintnote->isVisible());
     EXPECT_EQ(cert.programEnds, 0);
 
     cert.click(w.Cmdexit);
@@ -187,13 +188,13 @@ TEST_F(Certificate, WhenSavedInsteadItSaysWhereInALabel)
     cert.printer->answer = {Kind::Saved, "/home/anna/Documents/Scallywise certificate (2).pdf"};
     cert.click(w.Cmdprintit);
 
-    EXPECT_TRUE(w.Lblsaved->isVisible());
-    EXPECT_TRUE(w.Lblsaved->text().contains("/home/anna/Documents/Scallywise certificate (2).pdf"));
+    EXPECT_TRUE(w.Lblprintnote->isVisible());
+    EXPECT_TRUE(w.Lblprintnote->text().contains("/home/anna/Documents/Scallywise certificate (2).pdf"));
     EXPECT_FALSE(w.Cmdprintit->isVisible());
     EXPECT_TRUE(w.Cmdexit->isVisible());
     // The note lies below the parchment, over none of the certificate's wording.
     for (QWidget *wording : {(QWidget *)w.Lblfour, (QWidget *)w.Cmdprintit, (QWidget *)w.Label1})
-        EXPECT_FALSE(w.Lblsaved->geometry().intersects(wording->geometry()));
+        EXPECT_FALSE(w.Lblprintnote->geometry().intersects(wording->geometry()));
 }
 
 TEST_F(Certificate, WhenNothingWorkedThePrintButtonComesBackToTryAgain)
@@ -202,15 +203,20 @@ TEST_F(Certificate, WhenNothingWorkedThePrintButtonComesBackToTryAgain)
     cert.click(w.Cmdprintit);
     EXPECT_TRUE(w.Cmdprintit->isVisible());
     EXPECT_FALSE(w.Cmdexit->isVisible());
-    EXPECT_FALSE(w.Lblsaved->isVisible());
+    EXPECT_TRUE(w.Lblprintnote->isVisible());
+    EXPECT_TRUE(w.Lblprintnote->text().contains("try again"));
 
     cert.printer->answer = {Kind::Printed, {}};
     cert.click(w.Cmdprintit);
     EXPECT_EQ(cert.printer->printed.size(), 2u);
     EXPECT_TRUE(w.Cmdexit->isVisible());
-    // Neither picture shows the print button, the second no more than the first.
-    for (const QImage &paper : cert.printer->printed)
-        EXPECT_TRUE(showsBackgroundOnly(paper.convertToFormat(QImage::Format_RGB32), printButtonPlace.adjusted(0, 3, 0, 0)));
+    EXPECT_FALSE(w.Lblprintnote->isVisible());
+    // Neither picture shows the print button, and the second does not show the first's note.
+    for (const QImage &paper : cert.printer->printed) {
+        const QImage shown = paper.convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(showsBackgroundOnly(shown, printButtonPlace.adjusted(0, 3, 0, 0)));
+        EXPECT_TRUE(showsBackgroundOnly(shown, notePlace));
+    }
 }
 
 TEST_F(Certificate, TheBlankMenuEntryDoesNothing)

@@ -84,7 +84,7 @@ TEST(WholeGame, FromTheTitleToThePrintedCertificateByKeysAlone)
 
     const QString saved = QDir(home.path()).filePath("Documents/Scallywise certificate.pdf");
     EXPECT_TRUE(QFileInfo(saved).size() > 0);
-    EXPECT_TRUE(certificate->Lblsaved->text().contains(saved));
+    EXPECT_TRUE(certificate->Lblprintnote->text().contains(saved));
     ASSERT_TRUE(certificate->Cmdexit->isVisible());
     for (int tabs = 0; focused() != certificate->Cmdexit && tabs < 5; ++tabs)
         press(Qt::Key_Tab);

@@ -103,12 +103,12 @@ QImage nameAndPrint(CertificateWindow &cert)
     EXPECT_FALSE(cert.w().Cmdprintit->isVisible());
     EXPECT_TRUE(cert.w().Cmdexit->isVisible());
     // Take the exit button and the note away again to see what was printed.
-    const bool noted = cert.w().Lblsaved->isVisible();
+    const bool noted = cert.w().Lblprintnote->isVisible();
     cert.w().Cmdexit->hide();
-    cert.w().Lblsaved->hide();
+    cert.w().Lblprintnote->hide();
     const QImage printed = cert.w().certificateImage().convertToFormat(QImage::Format_RGB32);
     cert.w().Cmdexit->show();
-    cert.w().Lblsaved->setVisible(noted);
+    cert.w().Lblprintnote->setVisible(noted);
     return printed;
 }
 
@@ -158,7 +158,7 @@ TEST(RealPrinter, ThePrintedPageIsTheCertificateWithoutItsButtons)
     levels.checked = {Level::Easy};
     CertificateWindow cert(levels, false);
     const QImage printed = nameAndPrint(cert);
-    EXPECT_FALSE(cert.w().Lblsaved->isVisible()) << cert.w().Lblsaved->text().toStdString();
+    EXPECT_FALSE(cert.w().Lblprintnote->isVisible()) << cert.w().Lblprintnote->text().toStdString();
     EXPECT_TRUE(pdfsIn(home.filePath("Documents")).isEmpty());
 
     const QString pdf = waitForNewPdf(outFolder, before, 60000);
@@ -186,7 +186,7 @@ TEST(RefusingPrinter, TheCertificateIsSavedInsteadOfLost)
 
     const QString saved = home.filePath("Documents/Scallywise certificate.pdf");
     ASSERT_TRUE(QFileInfo::exists(saved));
-    EXPECT_TRUE(cert.w().Lblsaved->isVisible());
+    EXPECT_TRUE(cert.w().Lblprintnote->isVisible());
     expectCertificateOnPage(saved, printed);
 }
 
@@ -207,8 +207,8 @@ TEST(NoPrinter, SavedInTheDocumentsFolderAndNeverOverwritten)
         const QImage printed = nameAndPrint(cert);
         first = QDir(documents).filePath("Scallywise certificate.pdf");
         ASSERT_TRUE(QFileInfo::exists(first));
-        EXPECT_TRUE(cert.w().Lblsaved->isVisible());
-        EXPECT_TRUE(cert.w().Lblsaved->text().contains(first)) << cert.w().Lblsaved->text().toStdString();
+        EXPECT_TRUE(cert.w().Lblprintnote->isVisible());
+        EXPECT_TRUE(cert.w().Lblprintnote->text().contains(first)) << cert.w().Lblprintnote->text().toStdString();
         EXPECT_TRUE(cert.w().Cmdexit->isVisible());
         expectCertificateOnPage(first, printed);
         QFile f(first);
@@ -220,7 +220,7 @@ TEST(NoPrinter, SavedInTheDocumentsFolderAndNeverOverwritten)
         nameAndPrint(again);
         const QString second = QDir(documents).filePath("Scallywise certificate (2).pdf");
         EXPECT_TRUE(QFileInfo::exists(second));
-        EXPECT_TRUE(again.w().Lblsaved->text().contains(second));
+        EXPECT_TRUE(again.w().Lblprintnote->text().contains(second));
         EXPECT_TRUE(again.w().Cmdexit->isVisible());
     }
     QFile f(first);
