@@ -10,6 +10,7 @@ refusing=ScallywiseRefuses
 run=$(mktemp -d /tmp/scallywise-printer.XXXXXX)
 cupsd_pid=""
 made_queue=""
+made_out=""
 previous_default=""
 cleanup() {
   set +e
@@ -23,6 +24,7 @@ cleanup() {
     kill "$cupsd_pid"
     wait "$cupsd_pid" 2>/dev/null
   fi
+  [[ -n $made_out ]] && rmdir "$out" 2>/dev/null  # only if the tests left it empty
   rm -rf "$run"
 }
 trap cleanup EXIT
@@ -55,7 +57,10 @@ out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail
 out=${out:-'${HOME}/PDF'}
 out=${out//'${HOME}'/$owner_home}
 out=${out//'${USER}'/$(id -un)}
-mkdir -p "$out"
+if [[ ! -d $out ]]; then
+  mkdir -p "$out"
+  made_out=yes
+fi
 
 export QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96
 export XDG_RUNTIME_DIR="$run/xdg"
