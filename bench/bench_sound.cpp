@@ -10,7 +10,7 @@
 
 #include "SoundServer.h"
 #include "TestClips.h"
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 #include "roster/MMControl.h"
 #include "roster/SoundThread.h"
 #include "roster/WaveFolder.h"

@@ -1,6 +1,8 @@
 // The game window's keys: Enter, the level shortcuts from the answer box, access keys, Tab.
 #include <gtest/gtest.h>
 
+#include "support/WaitUntil.h"
+
 #include "support/GameDriver.h"
 
 namespace {
@@ -67,12 +69,12 @@ TEST_F(Keys, AccessKeysPressTheirButtonsUnlessDisabled)
 
     game.chooseLevel(Level::Easy);
     QTest::keyClick(game.focused(), Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(game.answerText(), QStringLiteral("talk"));
+    EXPECT_TRUE(waitUntil([&] { return game.answerText() == QStringLiteral("talk"); }));
     QTest::keyClick(game.focused(), Qt::Key_C, Qt::AltModifier);
-    QTRY_COMPARE(game.answerText(), QString());
-    QTRY_VERIFY(w.Txtspell->isEnabled());
+    EXPECT_TRUE(waitUntil([&] { return game.answerText() == QString(); }));
+    EXPECT_TRUE(waitUntil([&] { return w.Txtspell->isEnabled(); }));
     QTest::keyClick(game.focused(), Qt::Key_Q, Qt::AltModifier);
-    QTRY_COMPARE(game.programEnds, 1);
+    EXPECT_TRUE(waitUntil([&] { return game.programEnds == 1; }));
 }
 
 TEST_F(Keys, TabVisitsTheControlsInTheirOrderSkippingDisabledOnes)

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "TestClips.h"
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 #include "roster/ClipVoice.h"
 #include "roster/MMControl.h"
 #include "roster/WaveFolder.h"

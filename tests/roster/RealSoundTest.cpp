@@ -9,7 +9,7 @@
 
 #include "SoundServer.h"
 #include "TestClips.h"
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 #include "roster/ClipVoice.h"
 #include "roster/MMControl.h"
 #include "roster/WaveFolder.h"

@@ -2,7 +2,7 @@
 // recording can capture; this process and its children are pointed at it and at nothing else.
 #include "SoundServer.h"
 
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <QDir>
 #include <QStringList>
