@@ -27,6 +27,15 @@ void CommandButton::setGraphical(const QColor &back, const QPixmap &picture)
     update();
 }
 
+bool CommandButton::event(QEvent *event)
+{
+    // An access key moves the focus to its button before pressing it, as a click does: so after
+    // Alt+N the focus rests on NEW WORD rather than in a box the press may have disabled.
+    if (event->type() == QEvent::Shortcut && isEnabled() && (focusPolicy() & Qt::TabFocus))
+        setFocus(Qt::ShortcutFocusReason);
+    return QPushButton::event(event);
+}
+
 void CommandButton::paintEvent(QPaintEvent *)
 {
     QStylePainter p(this);
@@ -101,6 +110,7 @@ TextBox::TextBox(bool multiLine, bool centred, QWidget *parent) : QWidget(parent
     } else {
         single_ = new QLineEdit(this);
         single_->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft);
+        single_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);  // the whole control, not a strip
         layout->addWidget(single_);
         setFocusProxy(single_);
     }

@@ -23,6 +23,7 @@ public:
     QColor backColour() const { return back_; }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

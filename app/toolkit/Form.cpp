@@ -331,8 +331,8 @@ void Form::showForm()
     const QPoint place(px(f.clientLeft), std::max(0, px(f.clientTop) - menuHeight));
     if (f.border != Border::Sizable && !f.startMaximised)
         setFixedSize(size);
-    resize(size);
-    move(place);
+    // The stored place is the client area's, so the frame and title bar go around it.
+    setGeometry(QRect(place, size));
     if (f.startMaximised)
         showMaximized();
     else

@@ -32,8 +32,8 @@ constexpr ControlSpec controls[] = {
 };
 
 const Layout layout{
-    .form = {.name = "frmTest", .caption = "test", .border = Border::FixedDialog, .clientWidth = 4800,
-             .clientHeight = 3600, .backColour = rgb(0x00C0C0)},
+    .form = {.name = "frmTest", .caption = "test", .border = Border::FixedDialog, .clientLeft = 1500,
+             .clientTop = 1200, .clientWidth = 4800, .clientHeight = 3600, .backColour = rgb(0x00C0C0)},
     .controls = controls,
     .menus = {},
 };
@@ -57,9 +57,12 @@ protected:
 
 }  // namespace
 
-TEST_F(Toolkit, TheClientAreaHasItsExactSizeAndTheFirstControlHasTheFocus)
+TEST_F(Toolkit, TheClientAreaHasItsExactSizeAndPlaceAndTheFirstControlHasTheFocus)
 {
     EXPECT_EQ(form.clientArea()->size(), QSize(320, 240));
+    EXPECT_EQ(form.clientArea()->mapToGlobal(QPoint(0, 0)), QPoint(100, 80));
+    auto *box = form.find<TextBox>("Txtline");
+    EXPECT_EQ(box->editor()->geometry(), QRect(QPoint(0, 0), box->size()));  // the edit field fills its control
     EXPECT_EQ(px(4800), 320);
     EXPECT_EQ(QApplication::focusWidget(), form.find<TextBox>("Txtline")->editor());
 }

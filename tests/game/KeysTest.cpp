@@ -77,6 +77,19 @@ TEST_F(Keys, AccessKeysPressTheirButtonsUnlessDisabled)
     EXPECT_TRUE(waitUntil([&] { return game.programEnds == 1; }));
 }
 
+TEST_F(Keys, AnAccessKeyLeavesTheFocusOnItsButtonAsAClickDoes)
+{
+    game.chooseLevel(Level::Easy);
+    game.clear();
+    QTest::keyClick(game.answerEditor(), Qt::Key_N, Qt::AltModifier);
+    ASSERT_TRUE(waitUntil([&] { return !w.Txtspell->isEnabled(); }));
+    EXPECT_EQ(QApplication::focusWidget(), w.Cmdnextword);
+    game.w().Txtspell->setText(QStringLiteral("changed"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // shows the word again
+    EXPECT_EQ(game.answerText(), "talk");
+    EXPECT_EQ(w.wordIndex(), 0);
+}
+
 TEST_F(Keys, TabVisitsTheControlsInTheirOrderSkippingDisabledOnes)
 {
     auto tabFrom = [&](int times) {
