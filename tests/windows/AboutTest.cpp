@@ -5,6 +5,7 @@
 
 #include "support/GameDriver.h"
 #include "windows/frmAboutScallywise.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST_F(About, OkEnterAndEscEachUnloadIt)
         QPointer<frmAboutScallywise> about = chooseAbout();
         ASSERT_FALSE(about.isNull());
         c.close(about);
-        QTRY_VERIFY(about.isNull());
+        ASSERT_TRUE(waitUntil([&] { return about.isNull(); }));
         EXPECT_EQ(frmAboutScallywise::loaded(), nullptr);
     }
     EXPECT_TRUE(game.w().isVisible());
@@ -78,7 +79,7 @@ TEST_F(About, ReopenedItLoadsAgainAsNew)
     ASSERT_FALSE(first.isNull());
     first->lblTitle->setText("scribbled on");
     QTest::mouseClick(first->cmdOK, Qt::LeftButton);
-    QTRY_VERIFY(first.isNull());
+    ASSERT_TRUE(waitUntil([&] { return first.isNull(); }));
 
     frmAboutScallywise *second = chooseAbout();
     ASSERT_NE(second, nullptr);

@@ -6,6 +6,7 @@
 #include "CertificateWindow.h"
 #include "app/toolkit/Pictures.h"
 #include "support/GameDriver.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -261,7 +262,7 @@ TEST(CertificateOverTheGame, ClosingItUnloadsItAndTheGameGoesOn)
     QPointer<Frmreward> window = cert.window;
 
     window->close();
-    QTRY_VERIFY(window.isNull());
+    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
     EXPECT_EQ(cert.programEnds, 0);
     EXPECT_TRUE(game.w().isVisible());
     game.answerRight();

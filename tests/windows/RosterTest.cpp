@@ -5,6 +5,7 @@
 
 #include "support/GameDriver.h"
 #include "windows/Frmreward.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ TEST_F(Roster, AfterTheTwelfthFallsRevealNothingAndTheClosedCertificateStaysClos
     EXPECT_EQ(game.answerText(), "YES!");
 
     certificate->close();
-    QTRY_VERIFY(certificate.isNull());
+    ASSERT_TRUE(waitUntil([&] { return certificate.isNull(); }));
     EXPECT_EQ(w.certificate(), nullptr);
 
     QSignalSpy played(&w, &frmScallywise::cueRun);

@@ -10,6 +10,7 @@
 #include "game/frmScallywise.h"
 #include "support/ScopedEnv.h"
 #include "windows/Frmreward.h"
+#include "support/WaitUntil.h"
 
 namespace {
 
@@ -57,10 +58,10 @@ TEST(WholeGame, FromTheTitleToThePrintedCertificateByKeysAlone)
     int answers = 0;
     while (!game->certificate() && answers < 200) {
         press(Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(game->Txtspell->text(), game->currentWord());
+        ASSERT_TRUE(waitUntil([&] { return game->Txtspell->text() == game->currentWord(); }));
         const QString word = game->currentWord();
         press(Qt::Key_C, Qt::AltModifier);
-        QTRY_VERIFY(game->Txtspell->isEnabled() && game->Txtspell->text().isEmpty());
+        ASSERT_TRUE(waitUntil([&] { return game->Txtspell->isEnabled() && game->Txtspell->text().isEmpty(); }));
         QTest::keyClicks(keyTarget(), word);
         press(Qt::Key_Return);
         ASSERT_EQ(game->Txtspell->text(), "YES!") << "answer " << answers << ": " << word.toStdString();
