@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# At a scale factor of 2 the game window draws its scene and pirate at twice the size, each pixel
+# At a scale factor of 2 the windows draw their scenes and the pirate at twice the size, each pixel
 # a crisp 2 x 2 block, with the controls at twice their places: a screenshot at scale 2 equals the
 # screenshot at scale 1 doubled by nearest-neighbour sampling.
 # Usage: hidpi-test.sh PROGRAM ART-DIR
@@ -10,11 +10,14 @@ art=$2
 start_x 2048x1536
 xdotool mousemove 2047 1535  # the pointer stays out of the screenshots
 
-# game_shot SCALE: the game window at that scale factor, its place, and its screenshot; ends it.
+# game_shot SCALE: screenshots of the title and game windows at that scale factor, with their places.
 game_shot() {
     local scale=$1 pid title game
     start_program pid env QT_SCALE_FACTOR="$scale" "$program"
     title=$(find_window SCALLYWISE) || fail "the title window did not show at scale $scale"
+    screen_check scene "$title" "$art" "$scale" title.bmp || fail "the title window shows no scene at scale $scale"
+    mv "$RUN/scene.xwd" "$RUN/title$scale.xwd"
+    mv "$RUN/scene.place" "$RUN/title-place$scale"
     xdotool windowactivate --sync "$title" key Return
     game=$(find_window 'Scallywise!') || fail "the game window did not show at scale $scale"
     screen_check scene "$game" "$art" "$scale" || fail "the game window shows no sea scene at scale $scale"
@@ -26,6 +29,10 @@ game_shot() {
 
 game_shot 1
 game_shot 2
+# shellcheck disable=SC2046 # each place is four arguments
+"$PY" "$HERE/screens.py" double-title "$RUN/title1.xwd" $(cat "$RUN/title-place1") \
+    "$RUN/title2.xwd" $(cat "$RUN/title-place2") "$art" || fail "the title window at scale 2 is not the scale-1 window doubled"
+echo "ok   at scale 2 the title scene is the scale-1 scene doubled, crisp"
 # shellcheck disable=SC2046 # each place is four arguments
 SCREENS_KEEP=$RUN "$PY" "$HERE/screens.py" double "$RUN/scale1.xwd" $(cat "$RUN/place1") \
     "$RUN/scale2.xwd" $(cat "$RUN/place2") "$art" || fail "the game window at scale 2 is not the scale-1 window doubled"

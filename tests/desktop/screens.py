@@ -4,7 +4,8 @@
 # Usage: screens.py title SHOT.xwd X Y W H ART_DIR
 #        screens.py game SHOT.xwd X Y W H ART_DIR
 #        screens.py double SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
-#        screens.py scene SHOT.xwd X Y W H ART_DIR SCALE   (only: is the sea scene painted yet?)
+#        screens.py double-title SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
+#        screens.py scene SHOT.xwd X Y W H ART_DIR SCALE [PICTURE]   (only: is the scene painted yet?)
 # X Y W H: the window's inside on the screen, as xwininfo gives it.
 import os
 import sys
@@ -147,6 +148,15 @@ def check_double(shot1, window1, shot2, window2, art):
     check_game_layout(double, scene.doubled(), 2)
 
 
+def check_double_title(shot1, window1, shot2, window2, art):
+    scene = read_bmp(os.path.join(art, "pictures", "title.bmp"))
+    single = shot1.crop(*window1[:2], scene.width, scene.height)
+    double = shot2.crop(*window2[:2], scene.width * 2, scene.height * 2)
+    button = tuple(v * 2 for v in OK_BUTTON)  # its frame is drawn in screen pixels, not doubled
+    off = [p for p in differing(double, single.doubled()) if not inside(button, *p)]
+    expect(not off, f"{len(off)} pixels of the title scene at scale 2 differ from scale 1 doubled, first at {off[:3]}")
+
+
 def window(args):
     return tuple(int(v) for v in args)
 
@@ -159,8 +169,10 @@ def main(argv):
         check_game(read_xwd(argv[2]), window(argv[3:7]), argv[7])
     elif what == "scene":
         scale = int(argv[8])
-        scene = read_bmp(os.path.join(argv[7], "pictures", "seascene.bmp"))
+        scene = read_bmp(os.path.join(argv[7], "pictures", argv[9] if len(argv) > 9 else "seascene.bmp"))
         game_client(read_xwd(argv[2]), window(argv[3:7]), scene.doubled() if scale == 2 else scene, scale)
+    elif what == "double-title":
+        check_double_title(read_xwd(argv[2]), window(argv[3:7]), read_xwd(argv[7]), window(argv[8:12]), argv[12])
     elif what == "double":
         check_double(read_xwd(argv[2]), window(argv[3:7]), read_xwd(argv[7]), window(argv[8:12]), argv[12])
     else:
