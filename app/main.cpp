@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("scallywise"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.scallywise.Scallywise"));
     toolkit::pinFonts();
 
     Frmfirst title;

@@ -84,11 +84,11 @@ constexpr ControlSpec controls[] = {
     {.name = "Lblfreckles", .kind = K::Label, .left = 4320, .top = 8160, .width = 975, .height = 255,
      .caption = "Freckles", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
     {.name = "Imgship3", .kind = K::Image, .left = 5280, .top = 6840, .width = 1890, .height = 1455,
-     .flags = Hidden | Bordered, .picture = art::ship},
+     .flags = Hidden | Bordered, .picture = art::ship, .accessibleName = "ship"},
     {.name = "Imgship2", .kind = K::Image, .left = 7200, .top = 6840, .width = 1860, .height = 1425,
-     .flags = Hidden | Bordered, .picture = art::ship},
+     .flags = Hidden | Bordered, .picture = art::ship, .accessibleName = "ship"},
     {.name = "Imgship1", .kind = K::Image, .left = 9120, .top = 6840, .width = 1890, .height = 1455,
-     .flags = Hidden | Bordered, .picture = art::ship},
+     .flags = Hidden | Bordered, .picture = art::ship, .accessibleName = "ship"},
 
     // Never visible: the sheets the pirate is drawn from, and the sound players.
     {.name = "Picsprite", .kind = K::PictureBox, .left = 120, .top = 120, .width = 2655, .height = 5535,
