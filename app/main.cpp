@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/Display.h"
+#include "app/DisplayLoss.h"
 #include "app/Frmfirst.h"
 #include "app/toolkit/Fonts.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    display::endWhenLost();
     QApplication::setApplicationName(QStringLiteral("scallywise"));
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.scallywise.Scallywise"));

@@ -1,0 +1,10 @@
+// Ending the program when the display it runs on goes away.
+#pragma once
+
+namespace display {
+
+// From now on, should the display go away while the program runs, the program ends at once with
+// status 1 and one line on standard error.
+void endWhenLost();
+
+}  // namespace display

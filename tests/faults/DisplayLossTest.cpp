@@ -1,0 +1,21 @@
+// The program's word when its display goes away: it ends at once with status 1 and one line, while
+// every other message of Qt's goes on as before.
+#include <QtGlobal>
+#include <gtest/gtest.h>
+
+#include "app/DisplayLoss.h"
+
+TEST(DisplayLoss, QtsWordThatTheDisplayWentAwayEndsTheProgramWithStatusOne)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    display::endWhenLost();
+    qWarning("an ordinary warning");  // passes through and ends nothing
+    const char *said[] = {"The X11 connection broke (error 1). Did the X11 server die?",
+                          "The Wayland connection broke. Did the Wayland compositor die?"};
+    for (const char *message : said) {
+        EXPECT_EXIT(qWarning("%s", message), testing::ExitedWithCode(1),
+                    "scallywise: the display went away, so the game ends")
+            << message;
+    }
+    qInstallMessageHandler(nullptr);  // Qt's own again, for the tests after this one
+}
