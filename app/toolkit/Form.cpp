@@ -374,6 +374,11 @@ static bool isEnter(const QKeyEvent *key) { return key->key() == Qt::Key_Return 
 
 bool Form::handleKey(QObject *watched, QKeyEvent *key)
 {
+    // A button hidden while it had the focus keeps the focus but must press nothing: the
+    // certificate's print button would otherwise print again at every Enter or Space.
+    if (auto *button = qobject_cast<CommandButton *>(watched); button && !button->isVisibleTo(this))
+        if (isEnter(key) || key->key() == Qt::Key_Space)
+            return true;
     if (isEnter(key)) {
         auto *editor = qobject_cast<QTextEdit *>(watched);
         if (editor && (key->modifiers() & Qt::ControlModifier)) {

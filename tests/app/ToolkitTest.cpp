@@ -77,6 +77,15 @@ TEST_F(Toolkit, EnterAndEscPressTheDefaultAndCancelButtons)
     EXPECT_EQ(cancelClicks.count(), 2);
 }
 
+TEST_F(Toolkit, AButtonHiddenWithTheFocusPressesNothing)
+{
+    ok->setFocus();
+    ok->hide();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(ok, key);
+    EXPECT_EQ(okClicks.count(), 0);
+}
+
 TEST_F(Toolkit, DisabledControlsRaiseNoEvents)
 {
     QTest::mouseClick(locked, Qt::LeftButton);

@@ -35,7 +35,7 @@ constexpr Weighted certificateInputs[] = {
 constexpr bool avoidShiftTabFromScoreBox = true;
 // After PRINT OUT the hidden print button keeps the certificate's focus, and Enter or Space
 // (also the second space of a typed name) prints the certificate once more.
-constexpr bool avoidKeysWhileHiddenButtonHasFocus = true;
+constexpr bool avoidKeysWhileHiddenButtonHasFocus = false;
 
 // Alt with these: the three access keys (Quit rarely), and letters that are no access key.
 constexpr struct {
