@@ -23,6 +23,9 @@ void Frmfirst::Cmdokay_Click()
     // Creating the game window runs its load handler before it is on the screen.
     game_ = new frmScallywise();
     game_->showForm();
+    // The title window never shows again, yet it stays loaded: what it holds for the screen is
+    // given back. Later, so that the click or key that got here has finished with the window.
+    QMetaObject::invokeMethod(this, &Frmfirst::releaseHiddenWindow, Qt::QueuedConnection);
 }
 
 void Frmfirst::closeEvent(QCloseEvent *event)

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -93,9 +94,19 @@ bool DesktopPrinter::printOnDefaultPrinter(const QImage &picture)
     printer.setDocName(documentName);
     if (!paintOnPage(printer, picture))
         return false;
+    return cupsTookTheJob();
+}
+
+bool DesktopPrinter::cupsTookTheJob()
+{
     // Qt hands the finished job to CUPS without saying whether CUPS took it (a queue that rejects
-    // jobs, a server gone meanwhile). CUPS keeps the answer to this thread's last request.
-    return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    // jobs, a server gone meanwhile). CUPS keeps the answer to this thread's last request. The CUPS
+    // library is asked for it by name, not linked: linked, it and the TLS, Kerberos and Avahi
+    // libraries under it would be loaded at start-up and kept for the whole game, some 3 MB, for a
+    // page printed once at the end. Qt's own CUPS printing has loaded it by the time a job is done.
+    using LastError = ipp_status_t (*)();
+    const auto lastError = reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
+    return !lastError || lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
 CertificatePrinter::Outcome DesktopPrinter::print(const QImage &certificate)

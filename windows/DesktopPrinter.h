@@ -34,6 +34,7 @@ public:
 
 private:
     static bool printOnDefaultPrinter(const QImage &picture);
+    static bool cupsTookTheJob();
 
     std::optional<QStringList> saveFolders_;
 };

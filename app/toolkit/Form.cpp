@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
 #include <algorithm>
 
 #include "app/toolkit/Fonts.h"
@@ -78,8 +77,8 @@ static void nameForScreenReaders(QWidget *widget, const ControlSpec &c)
     widget->setAccessibleName(name);
 }
 
-// The client area: paints the background colour and picture (or the persistent canvas) behind
-// the controls, which are its children.
+// The client area: paints the background picture (or the persistent canvas) behind the controls,
+// which are its children, and the background colour everywhere else.
 class ClientArea : public QWidget {
 public:
     explicit ClientArea(Form *form) : QWidget(form), form_(form) { setAutoFillBackground(false); }
@@ -88,13 +87,15 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter p(this);
-        const QRect dirty = event->rect();
         const QImage &source = form_->layout().form.persistentCanvas ? form_->canvas() : form_->background();
+        const QRect picture = event->rect() & source.rect();
+        if (!picture.isEmpty())
+            p.drawImage(picture.topLeft(), source, picture);
+        // The picture covers only its own rectangle: the rest of the client area, however large the
+        // screen, is plain colour that needs no memory of its own.
         const QColor back = toQColor(form_->layout().form.backColour, palette(), QPalette::Window);
-        // Beyond the canvas (a window larger than the screen it was made on) lies plain background.
-        p.fillRect(dirty, back);
-        const QRect part = dirty.intersected(source.rect());
-        p.drawImage(part.topLeft(), source, part);
+        for (const QRect &plain : event->region().subtracted(picture))
+            p.fillRect(plain, back);
     }
 
 private:
@@ -109,7 +110,7 @@ Form::Form(const Layout &layout, QWidget *parent) : QMainWindow(parent), layout_
     }();
     Q_UNUSED(rolesKnown);
     buildWindow();
-    buildCanvas();
+    buildBackground();
     buildControls();
     buildMenus();
 }
@@ -141,16 +142,16 @@ void Form::buildWindow()
 
 QSize Form::clientSize() const { return {px(layout_.form.clientWidth), px(layout_.form.clientHeight)}; }
 
-void Form::buildCanvas()
+void Form::buildBackground()
 {
     const FormSpec &f = layout_.form;
     const QImage picture = loadImage(f.picture);
-    QSize size = clientSize().expandedTo(picture.size());
-    if (f.persistentCanvas) {
-        // The canvas covers the screen's available area, so that a maximised window is covered too.
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            size = size.expandedTo(screen->availableGeometry().size());
-    }
+    // The background picture is the only thing ever drawn on (the pirate never leaves the scene),
+    // so the image of it, and the canvas copy of that, cover the picture's rectangle and no more.
+    // A canvas with no picture to stand on covers the restored client area.
+    const QSize size = picture.isNull() && f.persistentCanvas ? clientSize() : picture.size();
+    if (size.isEmpty())
+        return;
     background_ = QImage(size, QImage::Format_RGB32);
     background_.fill(toQColor(f.backColour, palette(), QPalette::Window));
     if (!picture.isNull()) {
@@ -339,8 +340,19 @@ void Form::showForm()
         show();
 }
 
+void Form::releaseHiddenWindow()
+{
+    if (isVisible())
+        return;
+    destroy();
+    if (!layout_.form.persistentCanvas)
+        background_ = QImage();
+}
+
 void Form::showEvent(QShowEvent *event)
 {
+    if (background_.isNull())
+        buildBackground();  // given back while the window was hidden
     QMainWindow::showEvent(event);
     if (shownOnce_)
         return;

@@ -35,8 +35,10 @@ public:
     QWidget *clientArea() const;
     QSize clientSize() const;  // the layout's client area in pixels
 
-    // The persistent canvas (only for layouts that ask for one). Clearing repaints the background
-    // colour and picture; drawing goes into canvas(); refresh() puts it on the screen at once.
+    // The persistent canvas (only for layouts that ask for one). It and the background cover the
+    // background picture's rectangle at the client area's top-left corner; the rest of the client
+    // area is painted in the background colour. Clearing repaints the background picture; drawing
+    // goes into canvas(); refresh() puts it on the screen at once.
     QImage &canvas();
     const QImage &background() const;
     void clearCanvas();
@@ -44,6 +46,12 @@ public:
 
     // Shows the window as its layout says: maximised or at its restored place and size.
     void showForm();
+
+    // For a window hidden for good that stays loaded: gives back its window on the display, with
+    // the backing store behind it, and its decoded background picture; at a large screen's size
+    // they weigh as much as a shown window. Its controls and their state stay; showing the window
+    // again makes the rest anew. A persistent canvas is kept: what was drawn on it is state.
+    void releaseHiddenWindow();
 
     CommandButton *defaultButton() const { return defaultButton_; }
     CommandButton *cancelButton() const { return cancelButton_; }
@@ -59,7 +67,7 @@ private:
     void buildWindow();
     void buildControls();
     void buildMenus();
-    void buildCanvas();
+    void buildBackground();
     void watchKeys(QWidget *widget);
     bool handleKey(QObject *watched, QKeyEvent *key);
     bool ownsShortcut(const QKeyEvent *key) const;

@@ -73,6 +73,22 @@ TEST_F(TitleWindow, EnterSpaceOrAClickOpensTheGameOnce)
     }
 }
 
+TEST_F(TitleWindow, AfterOkItGivesBackWhatItHeldForTheScreenAndStaysLoaded)
+{
+    QTest::keyClick(title.Cmdokay, Qt::Key_Return);
+    ASSERT_NE(title.game(), nullptr);
+    // Its window on the display, with the backing store behind it, and its decoded scene go.
+    QTRY_VERIFY(title.windowHandle() == nullptr);
+    EXPECT_TRUE(title.background().isNull());
+    // The window object and its controls stay, and it would show its scene again.
+    EXPECT_EQ(title.Cmdokay->parentWidget(), title.clientArea());
+    title.show();
+    const QImage scene = toolkit::loadImage(art::titleScene);
+    const QImage shown = title.clientArea()->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(400, 40)), QColor(scene.pixel(400, 40)));
+    title.hide();
+}
+
 TEST_F(TitleWindow, ClosingItBeforeOkEndsTheProgramWithoutAGame)
 {
     title.close();

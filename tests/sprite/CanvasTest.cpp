@@ -73,3 +73,19 @@ TEST_F(Canvas, TheWindowShowsTheCanvasAgainAfterItIsHiddenOrMinimised)
     const QImage after = w.clientArea()->grab(cell).toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(after, before);
 }
+
+TEST_F(Canvas, CoversTheSceneOnlyAndTheWindowShowsItsColourAroundIt)
+{
+    // The pirate never leaves the scene, so neither the canvas nor its clean copy need more room,
+    // whatever the size of the screen the window is maximised on.
+    EXPECT_EQ(w.canvas().size(), QSize(735, 456));
+    EXPECT_EQ(w.background().size(), QSize(735, 456));
+    w.resize(1000, 800);  // a window larger than the scene: the rest is the window's dark teal
+    QTRY_COMPARE(w.clientArea()->width(), 1000);
+    game.answerRight();
+    const QImage shown = w.clientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect aboveTheControls(0, 0, 735, 360);
+    EXPECT_EQ(shown.copy(aboveTheControls), w.canvas().copy(aboveTheControls));
+    for (const QPoint beyond : {QPoint(735, 0), QPoint(999, 100), QPoint(0, 456), QPoint(900, 700)})
+        EXPECT_EQ(QColor(shown.pixel(beyond)), QColor(0x004040)) << beyond.x() << "," << beyond.y();
+}
