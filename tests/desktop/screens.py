@@ -1,6 +1,6 @@
-# Reads the program's windows off screenshots of a real X display and checks them against the
-# artwork: the title scene on yellow, the sea scene with the pirate and the play controls, no
-# roster, and the same scene at twice the size with every pixel a crisp 2 x 2 block.
+# Reads the program's windows off screenshots of a real display and checks them against the
+# artwork: the title scene on yellow, the sea scene with the pirate beside the ship and the play
+# controls, no roster, and the same scene at twice the size with every pixel a crisp 2 x 2 block.
 # Usage: screens.py title SHOT.xwd X Y W H ART_DIR
 #        screens.py game SHOT.xwd X Y W H ART_DIR
 #        screens.py double SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
@@ -10,13 +10,15 @@
 import os
 import sys
 
-from pixels import differing, read_bmp, read_xwd, rows_match
+from pixels import Picture, differing, read_bmp, read_xwd, rows_match
 
 YELLOW = (0xFF, 0xFF, 0x00)
 GAME_BACK = (0x00, 0x40, 0x40)
 SCENE_W, SCENE_H = 735, 456
 OK_BUTTON = (16, 88, 89, 89)
 CELL_W, CELL_H = 50, 84
+# Where the pirate stands when the game window opens, and the sheet cell he is drawn from.
+LOAD_PLACE, LOAD_FRAME = (340, 135), (0, 8)
 # The play controls' places in pixels (twips / 15), and whether they are drawn over their whole
 # place (a label only draws its text over the scene).
 PLAY_CONTROLS = {
@@ -57,9 +59,45 @@ def check_title(shot, window, art):
     found = any(not differing(client, ok, bx + dx, by + dy)
                 for dy in range(bh - ok.height + 1) for dx in range(bw - ok.width + 1))
     expect(found, "the OK picture is not on the OK button")
-    not_yellow = [(px, py) for py in range(h) for px in ([*range(scene.width, w)] if py < scene.height else range(w))
-                  if client.pixel(px, py) != YELLOW]
+    not_yellow = around(client, YELLOW, scene.width, scene.height)
     expect(not not_yellow, f"{len(not_yellow)} pixels around the scene are not yellow, first at {not_yellow[:3]}")
+
+
+def off_colour(picture, colour, x0, y0, x1, y1):
+    """Pixels of the rectangle from (x0, y0) to (x1, y1), exclusive, that are not the colour."""
+    if x1 <= x0:
+        return []
+    want = bytes(colour) * (x1 - x0)
+    out = []
+    for y in range(y0, y1):
+        row = picture.rows[y][3 * x0:3 * x1]
+        if row != want:
+            out += [(x0 + i, y) for i in range(x1 - x0) if row[3 * i:3 * i + 3] != want[:3]]
+    return out
+
+
+def around(picture, colour, width, height):
+    """Pixels right of and below a width x height picture at the top left that are not the colour."""
+    return (off_colour(picture, colour, width, 0, picture.width, min(height, picture.height))
+            + off_colour(picture, colour, 0, height, picture.width, picture.height))
+
+
+def with_pirate(scene, art, scale):
+    """The scene with the pirate drawn at his load place: the mask cell ANDed, the sprite cell XORed."""
+    sprite = read_bmp(os.path.join(art, "pictures", "sprite.bmp"))
+    mask = read_bmp(os.path.join(art, "pictures", "mask.bmp"))
+    if scale == 2:
+        sprite, mask = sprite.doubled(), mask.doubled()
+    (px, py), (sx, sy) = [(v[0] * scale, v[1] * scale) for v in (LOAD_PLACE, LOAD_FRAME)]
+    rows = list(scene.rows)
+    for y in range(CELL_H * scale):
+        row = bytearray(rows[py + y])
+        m = mask.rows[sy + y][3 * sx:3 * (sx + CELL_W * scale)]
+        c = sprite.rows[sy + y][3 * sx:3 * (sx + CELL_W * scale)]
+        for i in range(len(m)):
+            row[3 * px + i] = (row[3 * px + i] & m[i]) ^ c[i]
+        rows[py + y] = bytes(row)
+    return Picture(scene.width, scene.height, rows)
 
 
 def scene_top(client, scene, scale):
@@ -106,11 +144,19 @@ def check_game_layout(client, scene, scale):
         expect(box[2] <= CELL_W * scale and box[3] <= CELL_H * scale,
                f"the scene is changed outside the controls over {box}, more than one pirate's cell")
 
-    beyond = [(px, py) for py in range(client.height)
-              for px in ([*range(scene.width, client.width)] if py < scene.height else range(client.width))
-              if client.pixel(px, py) != GAME_BACK]
+    beyond = around(client, GAME_BACK, scene.width, scene.height)
     expect(not beyond, f"{len(beyond)} pixels under and beside the scene are not the window's colour "
                        f"(a roster control showing?), first at {beyond[:3]}")
+
+
+def check_pirate_at_load_place(client, scene, art, scale):
+    """Outside the controls, the scene shows exactly one pirate, standing beside the ship."""
+    expected = with_pirate(scene, art, scale)
+    controls = [tuple(v * scale for v in rect) for rect, _ in PLAY_CONTROLS.values()]
+    shown = client.crop(0, 0, scene.width, scene.height)
+    off = [p for p in differing(shown, expected) if not any(inside(r, *p) for r in controls)]
+    expect(not off, f"{len(off)} pixels outside the controls differ from the scene with the pirate beside "
+                    f"the ship, first at {off[:3]}")
 
 
 def game_client(shot, window, scene, scale):
@@ -128,6 +174,7 @@ def check_game(shot, window, art):
     client = game_client(shot, window, scene, 1)
     if client:
         check_game_layout(client, scene, 1)
+        check_pirate_at_load_place(client, scene, art, 1)
 
 
 def check_double(shot1, window1, shot2, window2, art):
@@ -146,6 +193,7 @@ def check_double(shot1, window1, shot2, window2, art):
         expected.save_ppm(os.environ.get("SCREENS_KEEP", "/tmp") + "/double-expected.ppm")
     expect(not off, f"{len(off)} pixels at scale 2 differ from the scale-1 scene doubled, first at {off[:3]}")
     check_game_layout(double, scene.doubled(), 2)
+    check_pirate_at_load_place(double, scene.doubled(), art, 2)
 
 
 def check_double_title(shot1, window1, shot2, window2, art):

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # The program on a real X display: the title window with its scene on yellow, Enter to the game
-# window with the sea scene, the play controls at their places and no roster, and the close box
-# of the game window ending the program.
-# Usage: windows-test.sh PROGRAM ART-DIR
+# window with the sea scene, the pirate beside the ship, the play controls at their places and no
+# roster, and the close box of the game window ending the program. Every pixel of both windows is
+# checked, so on a screen much larger than the scenes this shows that the plain colour around
+# them is painted as it should be.
+# Usage: windows-test.sh PROGRAM ART-DIR [SCREEN-SIZE]
 source "$(dirname "$0")/lib.sh"
 program=$(realpath "$1")
 art=$2
+size=${3:-1024x768}
 
-start_x 1024x768
+start_x "$size"
+xdotool mousemove "$((${size%x*} - 1))" "$((${size#*x} - 1))"  # the pointer stays out of the screenshots
 xprop -spy -root _NET_CLIENT_LIST >"$RUN/clients.log" 2>&1 &
 started_pids+=($!)
 start_program pid "$program"
