@@ -4,6 +4,7 @@
 #include "app/Display.h"
 #include "app/DisplayLoss.h"
 #include "app/Frmfirst.h"
+#include "app/RasterBuffers.h"
 #include "app/toolkit/Fonts.h"
 
 int main(int argc, char *argv[])
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
         display::explainMissing();
         return 1;
     }
+    display::useSharedMemoryBuffers();
     QApplication app(argc, argv);
     display::endWhenLost();
     QApplication::setApplicationName(QStringLiteral("scallywise"));

@@ -10,7 +10,7 @@ mkdir -p "$RUN/home" "$RUN/config" "$RUN/cache"
 export XDG_RUNTIME_DIR="$RUN/xdg" XDG_CONFIG_HOME="$RUN/config" XDG_CACHE_HOME="$RUN/cache"
 # An Xft.dpi resource or a desktop's scale would otherwise size the windows.
 export QT_FONT_DPI=96
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY SESSION_MANAGER
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY SESSION_MANAGER QT_WAYLAND_CLIENT_BUFFER_INTEGRATION
 
 started_pids=()
 
@@ -78,6 +78,18 @@ start_x() {
     started_pids+=($!)
     wait_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "openbox did not start"
+}
+
+# start_weston [WIDTHxHEIGHT]: a Wayland compositor, headless and drawing with pixman (so that its
+# screenshooter has pixels to give), with no X server: DISPLAY is unset from here on.
+start_weston() {
+    local size=${1:-1280x1024}
+    unset DISPLAY
+    weston --backend=headless-backend.so --use-pixman --socket=wayland-test --width="${size%x*}" \
+        --height="${size#*x}" --debug --idle-time=0 >"$RUN/weston.log" 2>&1 &
+    started_pids+=($!)
+    export WAYLAND_DISPLAY=wayland-test
+    wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start (see $RUN/weston.log)"
 }
 
 # start_accessibility: a session bus, the accessibility bus and its registry; Qt registers with it.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Without a display the program says so in one line on standard error and exits with status 1,
-# without Qt's abort and its core dump.
+# Without a display, X or Wayland, the program says so in one line on standard error and exits
+# with status 1, without Qt's abort and its core dump.
 # Usage: no-display-test.sh PROGRAM
 source "$(dirname "$0")/lib.sh"
 program=$(realpath "$1")
@@ -14,6 +14,8 @@ cases=(
     "DISPLAY empty|DISPLAY="
     "DISPLAY at a display nobody serves|DISPLAY=:$dead"
     "DISPLAY that is not a display name|DISPLAY=nowhere-at-all"
+    "WAYLAND_DISPLAY at a socket nobody serves, DISPLAY unset|-u DISPLAY WAYLAND_DISPLAY=scallywise-nobody-here"
+    "both at displays nobody serves|DISPLAY=:$dead WAYLAND_DISPLAY=scallywise-nobody-here"
 )
 
 cd "$RUN"

@@ -91,3 +91,37 @@ def read_xwd(path):
         rgb[0::3], rgb[1::3], rgb[2::3] = raw[r::step], raw[g::step], raw[b::step]
         rows.append(bytes(rgb))
     return Picture(width, height, rows)
+
+
+def read_ppm(path):
+    """A binary PPM (P6, 8 bits a channel), as ImageMagick's convert writes one from a PNG."""
+    data = open(path, "rb").read()
+    fields, at = [], 0
+    while len(fields) < 4:  # magic, width, height, maximum; comments start with #
+        while data[at:at + 1].isspace():
+            at += 1
+        if data[at:at + 1] == b"#":
+            at = data.index(b"\n", at)
+            continue
+        end = at
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[at:end])
+        at = end
+    if fields[0] != b"P6" or fields[3] != b"255":
+        raise ValueError(f"{path}: only 8-bit binary PPM files are read here")
+    width, height = int(fields[1]), int(fields[2])
+    at += 1
+    return Picture(width, height, [data[at + y * width * 3:at + (y + 1) * width * 3] for y in range(height)])
+
+
+def find(screen, picture, rows):
+    """Where the picture's first rows lie unchanged on the screen: (x, y) of its top-left, or None."""
+    first = picture.rows[0]
+    for y in range(screen.height - rows + 1):
+        at = screen.rows[y].find(first)
+        while at >= 0:
+            if at % 3 == 0 and rows_match(screen, picture, at // 3, y, rows):
+                return at // 3, y
+            at = screen.rows[y].find(first, at + 1)
+    return None

@@ -6,11 +6,14 @@
 #        screens.py double SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
 #        screens.py double-title SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
 #        screens.py scene SHOT.xwd X Y W H ART_DIR SCALE [PICTURE]   (only: is the scene painted yet?)
-# X Y W H: the window's inside on the screen, as xwininfo gives it.
+#        screens.py found-title SHOT.ppm ART_DIR
+#        screens.py found-game SHOT.ppm ART_DIR X Y SX SY   (the pirate at X, Y, drawn from the cell SX, SY)
+# X Y W H: the window's inside on the screen, as xwininfo gives it. The found-* checks look for the
+# scene anywhere on the screen, for a display that says nothing of where its windows are (Wayland).
 import os
 import sys
 
-from pixels import Picture, differing, read_bmp, read_xwd, rows_match
+from pixels import Picture, differing, find, read_bmp, read_ppm, read_xwd, rows_match
 
 YELLOW = (0xFF, 0xFF, 0x00)
 GAME_BACK = (0x00, 0x40, 0x40)
@@ -82,13 +85,13 @@ def around(picture, colour, width, height):
             + off_colour(picture, colour, 0, height, picture.width, picture.height))
 
 
-def with_pirate(scene, art, scale):
-    """The scene with the pirate drawn at his load place: the mask cell ANDed, the sprite cell XORed."""
+def with_pirate(scene, art, scale, place=LOAD_PLACE, frame=LOAD_FRAME):
+    """The scene with the pirate drawn at a place from a cell: the mask cell ANDed, the sprite cell XORed."""
     sprite = read_bmp(os.path.join(art, "pictures", "sprite.bmp"))
     mask = read_bmp(os.path.join(art, "pictures", "mask.bmp"))
     if scale == 2:
         sprite, mask = sprite.doubled(), mask.doubled()
-    (px, py), (sx, sy) = [(v[0] * scale, v[1] * scale) for v in (LOAD_PLACE, LOAD_FRAME)]
+    (px, py), (sx, sy) = [(v[0] * scale, v[1] * scale) for v in (place, frame)]
     rows = list(scene.rows)
     for y in range(CELL_H * scale):
         row = bytearray(rows[py + y])
@@ -149,14 +152,14 @@ def check_game_layout(client, scene, scale):
                        f"(a roster control showing?), first at {beyond[:3]}")
 
 
-def check_pirate_at_load_place(client, scene, art, scale):
-    """Outside the controls, the scene shows exactly one pirate, standing beside the ship."""
-    expected = with_pirate(scene, art, scale)
+def check_pirate_at_load_place(client, scene, art, scale, place=LOAD_PLACE, frame=LOAD_FRAME):
+    """Outside the controls, the scene shows exactly one pirate, by default standing beside the ship."""
+    expected = with_pirate(scene, art, scale, place, frame)
     controls = [tuple(v * scale for v in rect) for rect, _ in PLAY_CONTROLS.values()]
     shown = client.crop(0, 0, scene.width, scene.height)
     off = [p for p in differing(shown, expected) if not any(inside(r, *p) for r in controls)]
-    expect(not off, f"{len(off)} pixels outside the controls differ from the scene with the pirate beside "
-                    f"the ship, first at {off[:3]}")
+    expect(not off, f"{len(off)} pixels outside the controls differ from the scene with the pirate at "
+                    f"{place} drawn from the cell at {frame}, first at {off[:3]}")
 
 
 def game_client(shot, window, scene, scale):
@@ -205,6 +208,37 @@ def check_double_title(shot1, window1, shot2, window2, art):
     expect(not off, f"{len(off)} pixels of the title scene at scale 2 differ from scale 1 doubled, first at {off[:3]}")
 
 
+def check_found_title(shot, art):
+    scene = read_bmp(os.path.join(art, "pictures", "title.bmp"))
+    at = find(shot, scene, MATCH_ROWS)
+    if at is None:
+        problems.append("the title scene is nowhere on the screen")
+        return
+    x, y = at
+    shown = shot.crop(x, y, min(scene.width, shot.width - x), min(scene.height, shot.height - y))
+    off = [p for p in differing(shown, scene.crop(0, 0, shown.width, shown.height)) if not inside(OK_BUTTON, *p)]
+    expect(shown.width == scene.width and shown.height == scene.height, "the title scene is cut by the screen's edge")
+    expect(not off, f"{len(off)} pixels of the title scene differ from the picture, first at {off[:3]}")
+    beside = off_colour(shot, YELLOW, x + scene.width, y, min(x + scene.width + 100, shot.width), y + scene.height)
+    expect(not beside, f"{len(beside)} pixels right of the title scene are not yellow, first at {beside[:3]}")
+
+
+def check_found_game(shot, art, place, frame):
+    scene = read_bmp(os.path.join(art, "pictures", "seascene.bmp"))
+    at = find(shot, scene, MATCH_ROWS)
+    if at is None:
+        problems.append("the sea scene is nowhere on the screen")
+        return
+    x, y = at
+    client = shot.crop(x, y, min(scene.width + 100, shot.width - x), min(scene.height + 100, shot.height - y))
+    expect(client.width == scene.width + 100 and client.height == scene.height + 100,
+           "the game window is cut by the screen's edge")
+    check_pirate_at_load_place(client, scene, art, 1, place, frame)
+    beyond = around(client, GAME_BACK, scene.width, scene.height)
+    expect(not beyond, f"{len(beyond)} pixels beside and under the scene are not the window's colour, "
+                       f"first at {beyond[:3]}")
+
+
 def window(args):
     return tuple(int(v) for v in args)
 
@@ -219,6 +253,11 @@ def main(argv):
         scale = int(argv[8])
         scene = read_bmp(os.path.join(argv[7], "pictures", argv[9] if len(argv) > 9 else "seascene.bmp"))
         game_client(read_xwd(argv[2]), window(argv[3:7]), scene.doubled() if scale == 2 else scene, scale)
+    elif what == "found-title":
+        check_found_title(read_ppm(argv[2]), argv[3])
+    elif what == "found-game":
+        numbers = [int(v) for v in argv[4:8]]
+        check_found_game(read_ppm(argv[2]), argv[3], tuple(numbers[:2]), tuple(numbers[2:]))
     elif what == "double-title":
         check_double_title(read_xwd(argv[2]), window(argv[3:7]), read_xwd(argv[7]), window(argv[8:12]), argv[12])
     elif what == "double":

@@ -1,0 +1,40 @@
+// Keeping Qt's Wayland plugin from loading an EGL and GL stack that the program never uses.
+#include "app/RasterBuffers.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <cstring>
+
+namespace display {
+namespace {
+
+// A name that is no client buffer integration: Qt then finds none and draws into shared memory.
+constexpr char noIntegration[] = "none";
+
+QtMessageHandler handlerBefore = nullptr;
+
+// Qt reports the integration it could not find, and which ones it has, as warnings; here that is
+// the plan, not a fault, and a child's parent has no use for the two lines.
+void withoutNoteOfTheMissingIntegration(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const bool aboutTheIntegration = context.category && std::strcmp(context.category, "qt.qpa.wayland") == 0
+        && (message.startsWith(QLatin1String("Failed to load client buffer integration"))
+            || message.startsWith(QLatin1String("Available client buffer integrations")));
+    if (aboutTheIntegration)
+        return;
+    if (handlerBefore)
+        handlerBefore(type, context, message);
+}
+
+}  // namespace
+
+void useSharedMemoryBuffers()
+{
+    if (qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
+        return;  // the user's choice stands
+    qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", QByteArray(noIntegration));
+    handlerBefore = qInstallMessageHandler(withoutNoteOfTheMissingIntegration);
+}
+
+}  // namespace display

@@ -1,0 +1,12 @@
+// Keeping Qt's Wayland plugin from loading an EGL and GL stack that the program never uses.
+#pragma once
+
+namespace display {
+
+// To be called before the application object exists. Unless the user has chosen a client buffer
+// integration of their own, the Wayland plugin gets none, so windows reach the compositor in
+// shared-memory buffers, as the raster engine draws them, and no EGL, Mesa or LLVM library is
+// loaded (some 60 MB resident). On X this changes nothing.
+void useSharedMemoryBuffers();
+
+}  // namespace display

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The game in a Wayland session with no X server at all (weston, headless): it runs as a native
+# Wayland client drawing into shared memory, with no EGL, Mesa or LLVM library loaded; it is driven
+# through AT-SPI and seen by weston's screenshots; Quit ends it with status 0. A user's own choice of
+# client buffer integration is kept.
+# Usage: wayland-test.sh PROGRAM ART-DIR
+source "$(dirname "$0")/lib.sh"
+program=$(realpath "$1")
+art=$(realpath "$2")
+
+start_weston 1280x1024
+start_sound  # a desktop session has one; without it Qt says so on standard error
+start_accessibility
+start_program pid "$program"
+wait_until 10 grep -q qwayland "/proc/$pid/maps" || fail "the program does not run on Qt's Wayland platform"
+echo "ok   with DISPLAY unset, the program is a Wayland client"
+
+timeout 120 "$PY" "$HERE/wayland.py" "$art" "$RUN" "$pid" ||
+    fail "the game on Wayland did not look and play as it should (screenshots: KEEP_RUN_ON_FAILURE=1)"
+status=$(program_status "$pid") || fail "the program still runs after Quit"
+[[ $status -eq 0 ]] || fail "the program ended with status $status after Quit"
+[[ ! -s "$RUN/program.err" ]] || fail "the program wrote to standard error: $(cat "$RUN/program.err")"
+echo "ok   Quit ends the program with status 0, and nothing was written to standard error"
+
+# The user's own client buffer integration stands: Qt's EGL one loads its GL stack.
+start_program pid env QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=wayland-egl "$program"
+wait_until 10 grep -qE 'libEGL_|WaylandEgl' "/proc/$pid/maps" || fail "the user's QT_WAYLAND_CLIENT_BUFFER_INTEGRATION was not kept"
+echo "ok   a client buffer integration the user chose is kept"
