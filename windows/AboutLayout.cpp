@@ -31,7 +31,7 @@ constexpr ControlSpec controls[] = {
      .lineBottom = 2460, .lineWidth = 2},
     {.name = "lblDisclaimer", .kind = K::Label, .left = 255, .top = 2385, .width = 3870, .height = 1185,
      .caption = "Copyright 2026                    the Scallywise developers.                    "
-                "All rights reserved.",
+                "Share it! GNU GPL 3 or later.",
      .font = {"Comic Sans MS", 14.25, true}, .foreColour = black, .flags = Transparent, .tabIndex = 2},
     {.name = "cmdOK", .kind = K::CommandButton, .left = 4245, .top = 2625, .width = 1260, .height = 465,
      .caption = "OK", .font = {"Comic Sans MS", 12, true}, .backColour = rgb(0x8080FF),

@@ -1,11 +1,32 @@
 #!/usr/bin/env bash
-# The Debian package builds, declares what the program needs at run time, unpacks into a scratch
+# The Debian package builds, lintian finds nothing wrong with it, it declares what the program needs
+# at run time and holds what `cmake --install` installs, at the same paths. It unpacks into a scratch
 # root, and the program run from there finds its wave clips there: its opening clip is heard on a
-# real sound server when the game window opens.
+# real sound server when the game window opens. Installed with apt (as root), its menu entry starts
+# the game; the package is removed again however the test ends.
 # Usage: package-test.sh BUILD-DIR VERSION
 source "$(dirname "$0")/lib.sh"
 build=$(realpath "$1")
 version=$2
+
+# What dpkg knows of the package here: installed, config-files, ... or not-installed.
+package_state() {
+    dpkg-query -W -f='${db:Status-Status}' scallywise 2>/dev/null || echo not-installed
+}
+
+# Taken off the system on any exit, and an interrupted test exits.
+installed_here=""
+remove_installed() {
+    [[ -n "$installed_here" ]] || return 0
+    [[ $(package_state) != not-installed ]] || { installed_here=""; return 0; }
+    apt-get purge -y -q -o DPkg::Lock::Timeout=120 scallywise >"$RUN/purge.log" 2>&1 </dev/null ||
+        { cat "$RUN/purge.log" >&2; echo "FAIL: could not remove the installed package" >&2; return 1; }
+    installed_here=""
+}
+# (finish takes the exit status from $?, so it is set again just before; errexit is off meanwhile,
+# or a failing status would end the trap before finish stopped the servers.)
+trap 'status=$?; set +e; remove_installed || status=1; (exit $status); finish' EXIT
+trap 'exit 130' INT TERM HUP
 
 cpack --config "$build/CPackConfig.cmake" -B "$RUN/pkg" >"$RUN/cpack.log" 2>&1 || { cat "$RUN/cpack.log"; fail "cpack failed"; }
 debs=("$RUN"/pkg/*.deb)
@@ -14,6 +35,29 @@ deb=${debs[0]}
 [[ $(dpkg-deb -f "$deb" Package) == scallywise && $(dpkg-deb -f "$deb" Version) == "$version" ]] ||
     fail "the package is $(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)"
 echo "ok   cpack builds scallywise $version ($(basename "$deb"))"
+
+# Every tag lintian shows (errors and warnings) fails the test.
+lintian --fail-on error,warning "$deb" >"$RUN/lintian.out" 2>&1 || { cat "$RUN/lintian.out"; fail "lintian fails the package"; }
+! grep -E '^[A-Z]: ' "$RUN/lintian.out" || fail "lintian finds fault with the package"
+echo "ok   lintian finds nothing wrong with the package ($(lintian --version))"
+
+[[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "the package is in section $(dpkg-deb -f "$deb" Section)"
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/scallywise/changelog.gz | gzip -dc >"$RUN/changelog"
+[[ $(dpkg-parsechangelog -l "$RUN/changelog" -S Version) == "$version" ]] ||
+    fail "the changelog's latest entry is $(dpkg-parsechangelog -l "$RUN/changelog" -S Version), not $version"
+released=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/metainfo/org.scallywise.Scallywise.metainfo.xml |
+    sed -n 's/.*<release version="[^"]*" date="\([^"]*\)".*/\1/p' | head -1)
+changed=$(date -u -d "$(dpkg-parsechangelog -l "$RUN/changelog" -S Date)" +%F)
+[[ $changed == "$released" ]] || fail "the changelog dates $version $changed, the metainfo $released"
+echo "ok   section games; the changelog's latest entry is $version of $released, as the metainfo says"
+
+# The package holds what `cmake --install` installs, at the same paths, under /usr.
+cmake --install "$build" --prefix "$RUN/prefix" >"$RUN/install.log" 2>&1 || { cat "$RUN/install.log"; fail "cmake --install failed"; }
+(cd "$RUN/prefix" && find . ! -type d | sed 's|^\./||' | sort) >"$RUN/installed.txt"
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | sort >"$RUN/packaged.txt"
+diff "$RUN/installed.txt" "$RUN/packaged.txt" >"$RUN/paths.diff" ||
+    { cat "$RUN/paths.diff"; fail "cmake --install (<) and the package (>) disagree"; }
+echo "ok   the package holds the $(wc -l <"$RUN/packaged.txt") files that cmake --install installs, at the same paths"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sort -u)
@@ -30,7 +74,7 @@ echo "ok   it depends on Qt (Widgets, Multimedia, PrintSupport), libxcb and the 
 
 root="$RUN/root"
 dpkg -x "$deb" "$root"
-for file in usr/bin/scallywise usr/share/scallywise/waves/must.wav usr/share/applications/org.scallywise.Scallywise.desktop \
+for file in usr/games/scallywise usr/share/scallywise/waves/must.wav usr/share/applications/org.scallywise.Scallywise.desktop \
     usr/share/metainfo/org.scallywise.Scallywise.metainfo.xml usr/share/icons/hicolor/scalable/apps/org.scallywise.Scallywise.svg; do
     [[ -s "$root/$file" ]] || fail "the package holds no /$file"
 done
@@ -45,7 +89,7 @@ parec -d test.monitor --rate=44100 --channels=2 --format=s16le --latency-msec=20
 started_pids+=($!)
 recorder=$!
 start_program pid env -u SCALLYWISE_WAVES_DIR XDG_DATA_HOME="$RUN/no-data" XDG_DATA_DIRS="$RUN/no-data" \
-    "$root/usr/bin/scallywise"
+    "$root/usr/games/scallywise"
 title=$(find_window SCALLYWISE) || fail "the unpacked program did not show its title window"
 xdotool windowactivate --sync "$title" key Return
 game=$(find_window 'Scallywise!') || fail "the unpacked program did not open its game window"
@@ -59,3 +103,42 @@ heard=$("$PY" "$HERE/audible.py" "$RUN/capture.raw")
 awk -v h="$heard" -v c="$clip" 'BEGIN {exit !(h > c - 0.3 && h < c + 0.3)}' ||
     fail "the opening clip lasts ${clip} s, but ${heard} s of sound was heard"
 echo "ok   the unpacked program plays its opening clip from the scratch root: ${heard} s heard, ${clip} s in the clip"
+
+# Installed as a person installs it, apt resolving its dependencies from the packages installed here
+# (apt's plan must hold nothing to download), its menu entry starts the game as a desktop's menu does.
+entry=/usr/share/applications/org.scallywise.Scallywise.desktop
+if [[ $(id -u) -ne 0 ]]; then
+    echo "skip installing with apt: that needs root"
+elif [[ $(package_state) != not-installed ]]; then
+    echo "skip installing with apt: scallywise is installed on this machine already, and is left alone"
+else
+    apt-get install -s -q "$deb" >"$RUN/apt-plan.log" 2>&1 </dev/null ||
+        { cat "$RUN/apt-plan.log"; fail "apt-get cannot install $(basename "$deb")"; }
+    plan=$(awk '$1 == "Inst" {print $2}' "$RUN/apt-plan.log" | sort | tr '\n' ' ')
+    [[ $plan == "scallywise " ]] || fail "apt would install more than the package: $plan"
+    installed_here=yes
+    apt-get install -y -q -o DPkg::Lock::Timeout=120 "$deb" >"$RUN/apt.log" 2>&1 </dev/null ||
+        { cat "$RUN/apt.log"; fail "apt-get install $(basename "$deb") failed"; }
+    dpkg-query -W -f='${Status}' scallywise | grep -q "install ok installed" || fail "apt did not install the package"
+    echo "ok   apt-get install $(basename "$deb") installs it"
+
+    # gio starts the entry as a desktop menu does: its Exec line, in a session of our own.
+    bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    started_pids+=($(echo "$bus" | sed -n 2p))
+    DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p) gio launch "$entry" >"$RUN/gio.log" 2>&1 ||
+        { cat "$RUN/gio.log"; fail "gio could not launch $entry"; }
+    title=$(find_window SCALLYWISE) || fail "the menu entry did not start the game"
+    menu_pid=$(xdotool getwindowpid "$title")
+    started_pids+=("$menu_pid")
+    [[ $(readlink "/proc/$menu_pid/exe") == /usr/games/scallywise ]] ||
+        fail "the menu entry started $(readlink "/proc/$menu_pid/exe"), not /usr/games/scallywise"
+    xdotool windowactivate --sync "$title" key Return
+    game=$(find_window 'Scallywise!') || fail "the installed game did not open its game window"
+    close_window "$game"
+    wait_until 10 sh -c "! kill -0 $menu_pid" || fail "the installed game did not end with its game window"
+    echo "ok   its menu entry ($(grep '^Exec=' "$entry")) starts the installed game"
+
+    remove_installed || fail "apt-get purge scallywise failed"
+    [[ ! -e /usr/games/scallywise && ! -e "$entry" ]] || fail "the package left files behind"
+    echo "ok   apt-get purge scallywise removes it again"
+fi

@@ -1,6 +1,11 @@
 // The about window: opened from the game's ABOUT menu, filled in from the version record each
-// time it loads, closed by OK, Enter or Esc, one at a time, with no task-bar entry.
+// time it loads, closed by OK, Enter or Esc, one at a time, with no task-bar entry; its rights
+// notice fits its label.
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QMenuBar>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 #include "support/GameDriver.h"
@@ -114,4 +119,57 @@ TEST_F(About, ItHasNoTaskBarEntryAndTheGameStaysUsable)
     game.answerRight();
     EXPECT_EQ(game.answerText(), "YES!");
     EXPECT_TRUE(about->isVisible());
+}
+
+// The rights notice is set over three lines by runs of spaces. Each line must break where its run
+// is and fit the label's width, and all three its height: a word too many would be cut off unseen.
+TEST(AboutRightsNotice, ItsThreeLinesFitTheLabel)
+{
+    frmAboutScallywise *about = frmAboutScallywise::showAbout();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+    QLabel *notice = about->lblDisclaimer;
+    ASSERT_EQ(QFontInfo(notice->font()).family(), "Comic Neue");  // what the lines are measured in
+    const QRect box = notice->contentsRect();
+
+    // Laid out as the label paints plain text: wrapped at word boundaries to its width.
+    QTextLayout layout(notice->text(), notice->font());
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrapping);
+    const QFontMetricsF metrics(notice->font());
+    QStringList lines;
+    qreal bottom = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        line.setPosition(QPointF(0, bottom));
+        bottom += line.height() + metrics.leading();
+        const QString shown = notice->text().mid(line.textStart(), line.textLength()).trimmed();
+        lines << shown;
+        EXPECT_LE(line.naturalTextWidth(), box.width()) << shown.toStdString();
+    }
+    layout.endLayout();
+    EXPECT_EQ(lines.join(" / ").toStdString(),
+              "Copyright 2026 / the Scallywise developers. / Share it! GNU GPL 3 or later.");
+    EXPECT_LE(bottom, box.height());
+
+    // On the screen: three bands of dark ink, all above where a fourth line would begin.
+    // (Grabbed from the window beneath it: the label itself is transparent.)
+    const QImage shown = about->clientArea()->grab(notice->geometry()).toImage();
+    QList<int> inkedRows;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (qGray(shown.pixel(x, y)) < 64) {
+                inkedRows << y;
+                break;
+            }
+        }
+    }
+    ASSERT_FALSE(inkedRows.isEmpty());
+    int bands = 1;
+    for (int i = 1; i < inkedRows.size(); ++i)
+        bands += inkedRows[i] > inkedRows[i - 1] + 1;
+    EXPECT_EQ(bands, 3);
+    EXPECT_LT(inkedRows.last(), 3 * metrics.lineSpacing());
+    delete about;
 }
