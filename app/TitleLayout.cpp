@@ -10,7 +10,7 @@ using namespace toolkit;
 
 constexpr ControlSpec controls[] = {
     {.name = "Cmdokay", .kind = ControlKind::CommandButton, .left = 240, .top = 1320, .width = 1335,
-     .height = 1335, .backColour = rgb(0xFFFF00), .flags = Graphical | DefaultButton, .tabIndex = 0,
+     .height = 1335, .backColour = rgb(0xFFFF00), .flags = Graphical | DefaultButton | ParrotPointer, .tabIndex = 0,
      .picture = art::okPicture, .accessibleName = "OK"},
 };
 

@@ -107,7 +107,7 @@ void frmScallywise::mnumedium_Click() { chooseLevel(Level::Medium); }
 void frmScallywise::mnuharder_Click() { chooseLevel(Level::Harder); }
 void frmScallywise::mnudifficult_Click() { chooseLevel(Level::Difficult); }
 
-void frmScallywise::mnuabout_Click() { frmAboutScallywise::showAbout(); }
+void frmScallywise::mnuabout_Click() { frmAboutScallywise::showAbout(this); }
 
 void frmScallywise::loadSecondList(Level level)
 {

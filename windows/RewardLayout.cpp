@@ -26,10 +26,11 @@ constexpr ControlSpec controls[] = {
     {.name = "Lblsecond", .kind = K::Label, .left = 1080, .top = 2520, .width = 9375, .height = 615,
      .caption = "you are hereby awarded the title of ", .font = wording, .foreColour = buttonTextColour,
      .align = Align::Centre, .flags = Transparent, .tabIndex = 1},
-    // The name line: the rank title and the player's name go here.
+    // The name line: the rank title and the player's name go here, made smaller until they fit,
+    // for a certificate that leaves out part of the child's name is no certificate.
     {.name = "Label1", .kind = K::Label, .left = 3480, .top = 3720, .width = 5055, .height = 855,
      .font = {"Book Antiqua", 26.25, true, true, true}, .foreColour = rgb(0x800000), .align = Align::Centre,
-     .flags = Transparent, .tabIndex = 4},
+     .flags = Transparent | FitOnOneLine, .tabIndex = 4},
     {.name = "Lblthree", .kind = K::Label, .left = 1560, .top = 4920, .width = 8535, .height = 615,
      .caption = "For services to her Majestys Royal Navy", .font = wording, .foreColour = buttonTextColour,
      .flags = Transparent, .tabIndex = 2},

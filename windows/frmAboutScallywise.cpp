@@ -14,7 +14,7 @@ QPointer<frmAboutScallywise> &instance()
 }
 }  // namespace
 
-frmAboutScallywise::frmAboutScallywise() : toolkit::Form(aboutlayout::layout)
+frmAboutScallywise::frmAboutScallywise(QWidget *owner) : toolkit::Form(aboutlayout::layout, owner)
 {
     // Unloading frees it; the next ABOUT makes it anew and loads it again.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -28,11 +28,11 @@ frmAboutScallywise::frmAboutScallywise() : toolkit::Form(aboutlayout::layout)
 
 frmAboutScallywise *frmAboutScallywise::loaded() { return instance(); }
 
-frmAboutScallywise *frmAboutScallywise::showAbout()
+frmAboutScallywise *frmAboutScallywise::showAbout(QWidget *owner)
 {
     QPointer<frmAboutScallywise> &window = instance();
     if (!window) {
-        window = new frmAboutScallywise();
+        window = new frmAboutScallywise(owner);
         window->Form_Load();
         window->showForm();
     } else {

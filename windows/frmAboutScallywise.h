@@ -8,8 +8,9 @@
 class frmAboutScallywise : public toolkit::Form {
     Q_OBJECT
 public:
-    // Makes the about window visible, loading it first if it is not loaded; one at a time.
-    static frmAboutScallywise *showAbout();
+    // Makes the about window visible, loading it first if it is not loaded; one at a time. It is
+    // a dialog of the owner, the window it is opened from, and ends with it.
+    static frmAboutScallywise *showAbout(QWidget *owner);
     // The about window while it is loaded, else nullptr.
     static frmAboutScallywise *loaded();
 
@@ -25,5 +26,5 @@ public:
     toolkit::CommandButton *cmdOK;
 
 private:
-    frmAboutScallywise();
+    explicit frmAboutScallywise(QWidget *owner);
 };

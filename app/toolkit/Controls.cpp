@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QShortcutEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextDocument>
@@ -29,10 +30,16 @@ void CommandButton::setGraphical(const QColor &back, const QPixmap &picture)
 
 bool CommandButton::event(QEvent *event)
 {
-    // An access key moves the focus to its button before pressing it, as a click does: so after
+    // An access key presses its button at once, as a click does, instead of Qt's animated press a
+    // tenth of a second later: the keys and clicks that follow are handled after the button's
+    // handler, in the order the player gave them. It moves the focus to the button first, so after
     // Alt+N the focus rests on NEW WORD rather than in a box the press may have disabled.
-    if (event->type() == QEvent::Shortcut && isEnabled() && (focusPolicy() & Qt::TabFocus))
-        setFocus(Qt::ShortcutFocusReason);
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+        if (isEnabled() && (focusPolicy() & Qt::TabFocus))
+            setFocus(Qt::ShortcutFocusReason);
+        click();
+        return true;
+    }
     return QPushButton::event(event);
 }
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/toolkit/FittingLabel.h"
 #include "app/toolkit/Fonts.h"
 #include "app/toolkit/Pictures.h"
 
@@ -123,10 +124,11 @@ void Form::buildWindow()
     setObjectName(qstr(f.name));
     setWindowTitle(qstr(f.caption));
     setWindowIcon(toolkit::windowIcon());
-    setCursor(parrotCursor());
     setFont(makeFont(f.font, f.font));
 
-    Qt::WindowFlags flags = f.inTaskbar ? Qt::Window : Qt::Tool;
+    // A window without a task-bar entry is a dialog of the window it is opened from. Not a tool
+    // palette: window managers do not give the keyboard to palettes.
+    Qt::WindowFlags flags = f.inTaskbar ? Qt::Window : Qt::Dialog;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (f.maxButton)
         flags |= Qt::WindowMaximizeButtonHint;
@@ -136,6 +138,7 @@ void Form::buildWindow()
 
     client_ = new ClientArea(this);
     client_->setObjectName(QStringLiteral("clientArea"));
+    // The parrot shows over the client area, not over the menu bar.
     client_->setCursor(parrotCursor());
     setCentralWidget(client_);
 }
@@ -180,7 +183,6 @@ void Form::buildControls()
                 defaultButton_ = b;
             if (c.has(CancelButton))
                 cancelButton_ = b;
-            b->setCursor(parrotCursor());
             w = b;
             break;
         }
@@ -191,7 +193,8 @@ void Form::buildControls()
             break;
         }
         case ControlKind::Label: {
-            auto *l = new QLabel(qstr(c.caption), client_);
+            auto *l = c.has(FitOnOneLine) ? new FittingLabel(client_) : new QLabel(client_);
+            l->setText(qstr(c.caption));
             l->setWordWrap(true);
             l->setTextFormat(Qt::PlainText);
             l->setAlignment((c.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
@@ -218,6 +221,10 @@ void Form::buildControls()
 
         w->setObjectName(qstr(c.name));
         nameForScreenReaders(w, c);
+        // A control would inherit the window's parrot; it shows its own kind's pointer instead
+        // (a text box's editor keeps the I-beam it sets itself). Lines let the mouse through.
+        if (c.kind != ControlKind::Line)
+            w->setCursor(c.has(ParrotPointer) ? parrotCursor() : QCursor(Qt::ArrowCursor));
         if (c.kind != ControlKind::Line)
             w->setGeometry(place);
         w->setFont(makeFont(c.font, windowFont));
@@ -338,6 +345,9 @@ void Form::showForm()
         showMaximized();
     else
         show();
+    // Every window that opens takes the keyboard, on any window manager: a key meant for it must
+    // never reach the window behind.
+    activateWindow();
 }
 
 void Form::releaseHiddenWindow()
@@ -364,6 +374,31 @@ void Form::showEvent(QShowEvent *event)
             break;
         }
     }
+}
+
+bool Form::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab walk the layout's tab order, one way or the other. Qt's own focus chain
+    // also holds the frames of the text boxes, through which Shift+Tab went astray.
+    const int count = int(tabOrder_.size());
+    if (count == 0)
+        return QMainWindow::focusNextPrevChild(next);
+    const QWidget *focused = focusWidget();
+    int at = -1;
+    for (int i = 0; i < count; ++i)
+        if (focused && (tabOrder_[size_t(i)] == focused || tabOrder_[size_t(i)]->isAncestorOf(focused)))
+            at = i;
+    const int step = next ? 1 : -1;
+    int i = at >= 0 ? at : (next ? count - 1 : 0);
+    for (int tries = 0; tries < count; ++tries) {
+        i = (i + step + count) % count;
+        QWidget *candidate = tabOrder_[size_t(i)];
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;  // nothing else can take the focus: it stays where it is
 }
 
 void Form::watchKeys(QWidget *widget)

@@ -44,7 +44,8 @@ public:
     void clearCanvas();
     void refresh(const QRect &dirty = QRect());
 
-    // Shows the window as its layout says: maximised or at its restored place and size.
+    // Shows the window as its layout says, maximised or at its restored place and size, and gives
+    // it the keyboard.
     void showForm();
 
     // For a window hidden for good that stays loaded: gives back its window on the display, with
@@ -62,6 +63,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildWindow();

@@ -54,6 +54,12 @@ enum Flag : std::uint32_t {
     Graphical = 1u << 5,      // button drawn in its own back colour with its picture
     Bordered = 1u << 6,        // single border (images, picture boxes)
     Transparent = 1u << 7,    // label: the window shows through
+    // The window's parrot pointer over this control too. Every other control shows the normal
+    // pointer of its kind: the arrow, or a text box's I-beam.
+    ParrotPointer = 1u << 8,
+    // Label: a caption too long for one line is set smaller, in half-point steps, until it fits on
+    // one line; from 12 points down it wraps onto two lines that both fit (FittingLabel).
+    FitOnOneLine = 1u << 9,
 };
 constexpr std::uint32_t operator|(Flag a, Flag b) { return std::uint32_t(a) | std::uint32_t(b); }
 
@@ -94,6 +100,7 @@ struct FormSpec {
     bool maxButton = true;
     bool minButton = true;
     bool startMaximised = false;
+    // false: a dialog that belongs to the window it is opened from, with no task-bar entry of its own.
     bool inTaskbar = true;
     int clientLeft = 0, clientTop = 0, clientWidth = 0, clientHeight = 0;  // twips, on the screen
     Colour backColour = systemColour;

@@ -70,6 +70,9 @@ TEST_F(TitleWindow, EnterSpaceOrAClickOpensTheGameOnce)
         EXPECT_FALSE(another.isVisible());
         EXPECT_TRUE(another.game()->isVisible());
         EXPECT_EQ(another.game()->Txtspell->text(), "Choose a level");
+        // The game window takes the keyboard as it opens.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(another.game()));
+        EXPECT_EQ(QApplication::focusWidget(), another.game()->Txtspell->editor());
     }
 }
 

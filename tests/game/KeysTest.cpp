@@ -110,6 +110,45 @@ TEST_F(Keys, TabVisitsTheControlsInTheirOrderSkippingDisabledOnes)
         EXPECT_EQ(tabFrom(1), expected) << expected->objectName().toStdString();
 }
 
+TEST_F(Keys, ShiftTabWalksTheSameOrderBackwards)
+{
+    auto backtab = [&] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        return QApplication::focusWidget();
+    };
+    // From the answer box back round to it, NEW WORD skipped while it is disabled.
+    QWidget *const withNewWordDisabled[] = {w.Cmdamiright, w.Txtscore->editor(), w.Cmdclear, w.Cmdquit,
+                                            game.answerEditor()};
+    for (QWidget *expected : withNewWordDisabled)
+        EXPECT_EQ(backtab(), expected) << expected->objectName().toStdString();
+
+    game.chooseLevel(Level::Easy);
+    game.answerEditor()->setFocus();
+    QWidget *const withAll[] = {w.Cmdamiright, w.Cmdnextword, w.Txtscore->editor(), w.Cmdclear, w.Cmdquit,
+                                game.answerEditor()};
+    for (QWidget *expected : withAll)
+        EXPECT_EQ(backtab(), expected) << expected->objectName().toStdString();
+}
+
+// An access key presses its button before the next key or click is handled, as a click would:
+// nothing waits for an animated press.
+TEST_F(Keys, AnAccessKeyPressesAtOnce)
+{
+    game.chooseLevel(Level::Easy);
+    QTest::keyClick(game.focused(), Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(game.answerText(), "talk");
+    QTest::keyClick(game.focused(), Qt::Key_C, Qt::AltModifier);
+    QTest::keyClicks(game.focused(), "xyz");  // straight after, with no pause between
+    EXPECT_EQ(game.answerText(), "xyz");
+
+    QTest::keyClick(game.focused(), Qt::Key_N, Qt::AltModifier);
+    game.amIRight();  // a click straight after Alt+N finds the word shown, not an answer to judge
+    EXPECT_EQ(game.answerText(), "Type the answer!");
+    EXPECT_EQ(w.wordIndex(), 0);
+    QTest::keyClick(game.focused(), Qt::Key_Q, Qt::AltModifier);
+    EXPECT_EQ(game.programEnds, 1);
+}
+
 TEST_F(Keys, EscPressesNothing)
 {
     game.chooseLevel(Level::Easy);

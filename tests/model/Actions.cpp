@@ -29,12 +29,12 @@ constexpr Weighted certificateInputs[] = {
     {Act::CertificateBlankMenu, 1},
 };
 
-// Inputs left out while the windows still get them wrong. Each is a fault to mend; once it is
-// mended its switch goes off and the random inputs cover it again.
-// Shift+Tab from the score box lands on the answer box, skipping Clear and Quit.
-constexpr bool avoidShiftTabFromScoreBox = true;
-// After PRINT OUT the hidden print button keeps the certificate's focus, and Enter or Space
-// (also the second space of a typed name) prints the certificate once more.
+// Inputs left out while the windows get them wrong. Each is a fault to mend; once it is mended its
+// switch goes off and the random inputs cover it again. Both faults are mended.
+// Shift+Tab from the score box landed on the answer box, skipping Clear and Quit.
+constexpr bool avoidShiftTabFromScoreBox = false;
+// After PRINT OUT the hidden print button kept the certificate's focus, and Enter or Space
+// (also the second space of a typed name) printed the certificate once more.
 constexpr bool avoidKeysWhileHiddenButtonHasFocus = false;
 
 // Alt with these: the three access keys (Quit rarely), and letters that are no access key.

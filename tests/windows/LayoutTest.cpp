@@ -4,6 +4,7 @@
 
 #include "CertificateWindow.h"
 #include "app/toolkit/Pictures.h"
+#include "support/GameDriver.h"
 #include "support/LayoutCheck.h"
 #include "windows/frmAboutScallywise.h"
 
@@ -29,7 +30,7 @@ void expectWindow(toolkit::Form &form, const WindowLook &look)
     EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(form.windowType(), look.type);
     EXPECT_FALSE(form.windowIcon().isNull());
-    EXPECT_EQ(form.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(form.clientArea()->cursor().shape(), Qt::BitmapCursor);
     if (look.background.isValid()) {
         const QImage shown = form.clientArea()->grab().toImage();
         EXPECT_EQ(QColor(shown.pixel(look.samplePoint)), look.background);
@@ -69,11 +70,12 @@ TEST(CertificateLayout, EveryControlAsTheTableSays)
 
 TEST(AboutLayout, EveryControlAsTheTableSays)
 {
-    frmAboutScallywise *about = frmAboutScallywise::showAbout();
+    GameDriver game;
+    frmAboutScallywise *about = frmAboutScallywise::showAbout(&game.w());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
     layoutcheck::expectMatchesLayout(*about, {"lblVersion", "lblTitle"});
     expectWindow(*about,
-                 {"About scallywise", {382, 237}, true, false, false, Qt::Tool, QColor(0x00, 0xC0, 0xC0), {370, 120}});
+                 {"About scallywise", {382, 237}, true, false, false, Qt::Dialog, QColor(0x00, 0xC0, 0xC0), {370, 120}});
 
     // The etched rule: grey over white, across the window.
     struct Rule {

@@ -141,6 +141,18 @@ TEST_F(Roster, AfterTheTwelfthFallsRevealNothingAndTheClosedCertificateStaysClos
         EXPECT_EQ(qobject_cast<Frmreward *>(top), nullptr) << "a certificate came back";
 }
 
+TEST_F(Roster, TheCertificateTakesTheKeyboardAsItOpens)
+{
+    game.fallPirates(12);
+    Frmreward *certificate = w.certificate();
+    ASSERT_NE(certificate, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(certificate));
+    QTest::keyClicks(QApplication::focusWidget(), "Ann");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(certificate->Label1->text(), "Captain Ann");
+    EXPECT_EQ(game.answerText(), "YES!");  // nothing reached the game behind it
+}
+
 TEST_F(Roster, AnOpenCertificateIsNotOpenedAgainByLaterFalls)
 {
     game.fallPirates(12);

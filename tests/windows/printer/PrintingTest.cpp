@@ -13,6 +13,7 @@
 
 #include "CertificateWindow.h"
 #include "app/toolkit/Pictures.h"
+#include "support/NameLineInk.h"
 #include "support/PdfPage.h"
 #include "support/ScopedEnv.h"
 
@@ -21,7 +22,6 @@ namespace {
 // Places on the certificate, in pixels of its client area.
 const QRect printButtonPlace(216, 427, 321, 38);
 const QRect exitButtonPlace(8, 8, 113, 97);
-const QRect nameLinePlace(232, 248, 337, 57);
 const QRect blankParchment(70, 470, 650, 45);  // below the wording, above the parchment's edge
 
 QString fromEnv(const char *name) { return qEnvironmentVariable(name); }
@@ -60,6 +60,20 @@ int brightRedPixels(const QImage &picture, const QRect &place)
     return count;
 }
 
+// A landscape job on paper fed upright: the printer turns the picture a quarter, in whichever
+// direction it likes. Turns the page back.
+QImage turnedUpright(const QImage &page, const QImage &expected)
+{
+    if (page.width() >= page.height())
+        return page;
+    const QImage left = page.transformed(QTransform().rotate(-90));
+    const QImage right = page.transformed(QTransform().rotate(90));
+    return pdfpage::meanDistance(pdfpage::pictureFromPage(left, expected.size()), expected)
+                   < pdfpage::meanDistance(pdfpage::pictureFromPage(right, expected.size()), expected)
+               ? left
+               : right;
+}
+
 // Reads the PDF's page back and finds on it the certificate as the window showed it when printed:
 // the parchment, the name line, and neither the print button nor the exit button.
 void expectCertificateOnPage(const QString &pdf, const QImage &expected)
@@ -67,16 +81,7 @@ void expectCertificateOnPage(const QString &pdf, const QImage &expected)
     SCOPED_TRACE(pdf.toStdString());
     QImage page = pdfpage::rasterise(pdf, 100);
     ASSERT_FALSE(page.isNull()) << "pdftoppm could not read it";
-    if (page.width() < page.height()) {
-        // A landscape job on paper fed upright: the printer turns the picture a quarter, in
-        // whichever direction it likes. Turn the page back.
-        const QImage left = page.transformed(QTransform().rotate(-90));
-        const QImage right = page.transformed(QTransform().rotate(90));
-        page = pdfpage::meanDistance(pdfpage::pictureFromPage(left, expected.size()), expected)
-                       < pdfpage::meanDistance(pdfpage::pictureFromPage(right, expected.size()), expected)
-                   ? left
-                   : right;
-    }
+    page = turnedUpright(page, expected);
     const QRect area = pdfpage::inkedArea(page);
     EXPECT_NEAR(double(area.width()) / area.height(), 794.0 / 556.0, 0.03);
     EXPECT_GT(area.width(), page.width() * 8 / 10) << "the picture fills the page";
@@ -86,7 +91,7 @@ void expectCertificateOnPage(const QString &pdf, const QImage &expected)
     EXPECT_LT(pdfpage::meanDistance(printed, expected), 10.0);
     EXPECT_LT(pdfpage::channelDistance(meanColour(printed, blankParchment), meanColour(background, blankParchment)),
               12);
-    EXPECT_GT(darkRedPixels(printed, nameLinePlace), 150);
+    EXPECT_GT(darkRedPixels(printed, nameline::place), 150);
     EXPECT_LT(pdfpage::meanDistance(printed.copy(printButtonPlace), background.copy(printButtonPlace)), 12.0);
     EXPECT_LT(pdfpage::meanDistance(printed.copy(exitButtonPlace), background.copy(exitButtonPlace)), 12.0);
     EXPECT_EQ(brightRedPixels(printed, exitButtonPlace), 0);
@@ -167,6 +172,45 @@ TEST(RealPrinter, ThePrintedPageIsTheCertificateWithoutItsButtons)
     // Kept when something is wrong with it, for a person to look at.
     if (!HasFailure())
         QFile::remove(pdf);
+}
+
+// The name line on paper is the name line on the screen: the whole rank and name, every line
+// inside the label, for the names that need a smaller font or a second line.
+TEST(RealPrinter, TheWholeNameLineIsOnThePageInsideItsLabel)
+{
+    const QString outFolder = fromEnv("SCALLYWISE_PDF_OUT");
+    if (outFolder.isEmpty())
+        GTEST_SKIP() << "needs a CUPS PDF queue as the default printer (print-on-cups.sh)";
+    for (const QString name : {"Ann Bonny", "Wilhelmina Montgomery-Whitmore"}) {
+        SCOPED_TRACE(name.toStdString());
+        const QStringList before = pdfsIn(outFolder);
+        CheckedLevels levels;
+        levels.checked = {Level::Harder};
+        CertificateWindow cert(levels, false);
+        cert.typeName(name);
+        cert.click(cert.w().Cmdmyname);
+        const QImage shown = cert.w().certificateImage();
+        const QRect onScreen = nameline::inkAround(shown, 12);
+        ASSERT_TRUE(nameline::place.adjusted(1, 1, -1, -1).contains(onScreen));
+        cert.click(cert.w().Cmdprintit);
+
+        const QString pdf = waitForNewPdf(outFolder, before, 60000);
+        ASSERT_FALSE(pdf.isEmpty()) << "no page came out in " << outFolder.toStdString();
+        const QImage page = pdfpage::rasterise(pdf, 150);
+        ASSERT_FALSE(page.isNull());
+        const QImage printed = pdfpage::pictureFromPage(turnedUpright(page, shown), shown.size());
+        // Read back from paper a pixel may blur into its neighbours; the ink stays where it was.
+        const QRect onPaper = nameline::inkAround(printed, 12, 60);
+        EXPECT_LE((onPaper.topLeft() - onScreen.topLeft()).manhattanLength(), 3)
+            << "paper " << onPaper.x() << "," << onPaper.y() << ", screen " << onScreen.x() << "," << onScreen.y();
+        EXPECT_LE((onPaper.bottomRight() - onScreen.bottomRight()).manhattanLength(), 3)
+            << "paper " << onPaper.right() << "," << onPaper.bottom() << ", screen " << onScreen.right() << ","
+            << onScreen.bottom();
+        EXPECT_TRUE(nameline::place.contains(onPaper));
+        EXPECT_GT(nameline::nameColoured(printed, onPaper), 100);
+        if (!HasFailure())
+            QFile::remove(pdf);
+    }
 }
 
 TEST(RefusingPrinter, TheCertificateIsSavedInsteadOfLost)
