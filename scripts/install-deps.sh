@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-tools-dev-tools
-  libqt6opengl6-dev libxcb1-dev
+  libqt6opengl6-dev libxcb1-dev libx11-dev libxfixes-dev
   xvfb xauth x11-utils x11-apps xdotool imagemagick openbox weston qt6-wayland
   pulseaudio pulseaudio-utils sox libsox-fmt-base espeak-ng
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev

@@ -2,79 +2,15 @@
 # window's answer box, buttons, roster faces and LEVEL menu, read and pressed as an assistive
 # technology does it.
 import sys
-import time
 
 import pyatspi
+
+from a11y import application, check, eventually, failures, find, has, press, showing_frame, text_of
 
 LEVELS = ["easy", "medium", "harder", "difficult"]
 BUTTONS = ["Quit", "Clear", "NEW WORD", "AM I RIGHT?"]
 CREW = ["Patchy", "Curly", "Scarface", "Gentleman James", "Indian Joe", "Silas", "Tar", "Black Jack",
         "Big Ned", "China Bob", "Skull Face", "Freckles"]
-
-failures = []
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-
-
-def eventually(probe, seconds=10):
-    """The probe's first true answer within the time, else its last answer."""
-    deadline = time.monotonic() + seconds
-    while True:
-        try:
-            answer = probe()
-        except Exception:  # the object may not be there yet
-            answer = None
-        if answer or time.monotonic() > deadline:
-            return answer
-        time.sleep(0.1)
-
-
-def descendants(acc):
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def find(root, role, name):
-    for acc in descendants(root):
-        if acc.getRoleName() == role and acc.name == name:
-            return acc
-    return None
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "scallywise":
-            return app
-    return None
-
-
-def has(acc, state):
-    return acc.getState().contains(state)
-
-
-def press(acc):
-    actions = acc.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
-    actions.doAction(names.index("Press"))
-
-
-def text_of(acc):
-    return acc.queryText().getText(0, -1)
-
-
-def showing_frame(app, title):
-    frame = find(app, "frame", title)
-    return frame if frame is not None and has(frame, pyatspi.STATE_SHOWING) else None
 
 
 app = eventually(application, 20)
