@@ -131,7 +131,8 @@ TEST_F(About, ItIsADialogOfTheGameWindowThatTakesTheKeyboardAndTheGameStaysUsabl
 // is and fit the label's width, and all three its height: a word too many would be cut off unseen.
 TEST(AboutRightsNotice, ItsThreeLinesFitTheLabel)
 {
-    frmAboutScallywise *about = frmAboutScallywise::showAbout();
+    GameDriver game;
+    frmAboutScallywise *about = frmAboutScallywise::showAbout(&game.w());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
     QLabel *notice = about->lblDisclaimer;
     ASSERT_EQ(QFontInfo(notice->font()).family(), "Comic Neue");  // what the lines are measured in
