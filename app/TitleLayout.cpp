@@ -10,8 +10,8 @@ using namespace toolkit;
 
 constexpr ControlSpec controls[] = {
     {.name = "Cmdokay", .kind = ControlKind::CommandButton, .left = 240, .top = 1320, .width = 1335,
-     .height = 1335, .backColour = rgb(0xFFFF00), .flags = Graphical | DefaultButton | ParrotPointer, .tabIndex = 0,
-     .picture = art::okPicture, .accessibleName = "OK"},
+     .height = 1335, .backColour = rgb(0xFFFF00), .flags = Graphical | DefaultButton | ParrotPointer,
+     .tabIndex = 0, .picture = art::okPicture, .accessibleName = "OK"},
 };
 
 }  // namespace

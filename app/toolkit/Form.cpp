@@ -221,12 +221,12 @@ void Form::buildControls()
 
         w->setObjectName(qstr(c.name));
         nameForScreenReaders(w, c);
-        // A control would inherit the window's parrot; it shows its own kind's pointer instead
-        // (a text box's editor keeps the I-beam it sets itself). Lines let the mouse through.
-        if (c.kind != ControlKind::Line)
-            w->setCursor(c.has(ParrotPointer) ? parrotCursor() : QCursor(Qt::ArrowCursor));
-        if (c.kind != ControlKind::Line)
+        if (c.kind != ControlKind::Line) {
             w->setGeometry(place);
+            // A control would inherit the window's parrot; it shows its own kind's pointer instead
+            // (a text box's editor keeps the I-beam it sets itself). Lines let the mouse through.
+            w->setCursor(c.has(ParrotPointer) ? parrotCursor() : QCursor(Qt::ArrowCursor));
+        }
         w->setFont(makeFont(c.font, windowFont));
         QPalette pal = w->palette();
         if (c.foreColour.role != Colour::Role::Default) {
