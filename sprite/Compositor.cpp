@@ -8,7 +8,8 @@
 namespace {
 
 constexpr QImage::Format pixelFormat = QImage::Format_RGB32;
-constexpr std::uint32_t colourBits = 0x00FFFFFF;
+constexpr std::uint32_t opaque = 0xFF000000;
+constexpr std::uint64_t twoOpaque = (std::uint64_t(opaque) << 32) | opaque;
 
 QImage inPixelFormat(const QImage &image)
 {
@@ -59,6 +60,7 @@ void restore(QImage &canvas, const QImage &background, QRect rect)
 
 // The mask AND and the sprite XOR of one row of a cell in one pass, two pixels to a 64-bit word:
 // the operations are bitwise, so a word gives what two pixels one by one give, at half the cost.
+// The XOR of two opaque pixels clears the alpha byte, so it is set again: the canvas stays opaque.
 void transferRow(std::uint32_t *to, const std::uint32_t *mask, const std::uint32_t *sprite, int count)
 {
     int column = 0;
@@ -67,11 +69,11 @@ void transferRow(std::uint32_t *to, const std::uint32_t *mask, const std::uint32
         std::memcpy(&t, to + column, 8);
         std::memcpy(&m, mask + column, 8);
         std::memcpy(&s, sprite + column, 8);
-        t = (t & m) ^ s;
+        t = ((t & m) ^ s) | twoOpaque;
         std::memcpy(to + column, &t, 8);
     }
     for (; column < count; ++column)
-        to[column] = (to[column] & mask[column]) ^ sprite[column];
+        to[column] = ((to[column] & mask[column]) ^ sprite[column]) | opaque;
 }
 
 }  // namespace
@@ -79,15 +81,13 @@ void transferRow(std::uint32_t *to, const std::uint32_t *mask, const std::uint32
 Compositor::Compositor(const QImage &spriteSheet, const QImage &maskSheet)
     : sprite_(inPixelFormat(spriteSheet)), mask_(inPixelFormat(maskSheet))
 {
-    // Drawing reads both sheets over the same cell, so only the part they both cover counts.
+    // Drawing reads both sheets over the same cell, so only the part they both cover counts. Sheets
+    // of one size, as the game's are, are read where they are, not copied.
     const QSize shared = sprite_.size().boundedTo(mask_.size());
-    sprite_ = sprite_.copy(QRect(QPoint(0, 0), shared));
-    mask_ = mask_.copy(QRect(QPoint(0, 0), shared));
-    for (int row = 0; row < sprite_.height(); ++row) {
-        auto *pixel = reinterpret_cast<std::uint32_t *>(sprite_.scanLine(row));
-        for (int column = 0; column < sprite_.width(); ++column)
-            pixel[column] &= colourBits;
-    }
+    if (sprite_.size() != shared)
+        sprite_ = sprite_.copy(QRect(QPoint(0, 0), shared));
+    if (mask_.size() != shared)
+        mask_ = mask_.copy(QRect(QPoint(0, 0), shared));
 }
 
 QRect Compositor::moveIt(QImage &canvas, const QImage &background, QPoint place, QPoint frame)

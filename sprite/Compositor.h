@@ -50,7 +50,7 @@ private:
     bool stillKnows(const QImage &canvas, const QImage &background) const;
     void remember(const QImage &canvas, const QImage &background, QRect drawnCell);
 
-    QImage sprite_;  // alpha bits cleared, so the XOR leaves the canvas opaque
+    QImage sprite_;  // shared with the sheets handed in, never written
     QImage mask_;
     KnownCanvas known_;
 };
