@@ -152,17 +152,22 @@ void Form::buildBackground()
     // The background picture is the only thing ever drawn on (the pirate never leaves the scene),
     // so the image of it, and the canvas copy of that, cover the picture's rectangle and no more.
     // A canvas with no picture to stand on covers the restored client area.
-    const QSize size = picture.isNull() && f.persistentCanvas ? clientSize() : picture.size();
-    if (size.isEmpty())
-        return;
-    background_ = QImage(size, QImage::Format_RGB32);
-    background_.fill(toQColor(f.backColour, palette(), QPalette::Window));
-    if (!picture.isNull()) {
+    if (picture.format() == QImage::Format_RGB32) {
+        background_ = picture;  // opaque already: nothing of the colour shows through
+    } else {
+        const QSize size = picture.isNull() && f.persistentCanvas ? clientSize() : picture.size();
+        if (size.isEmpty())
+            return;
+        background_ = QImage(size, QImage::Format_RGB32);
+        background_.fill(toQColor(f.backColour, palette(), QPalette::Window));
         QPainter p(&background_);
         p.drawImage(0, 0, picture);
     }
-    if (f.persistentCanvas)
-        canvas_ = background_;
+    if (!f.persistentCanvas)
+        return;
+    canvas_ = takeCopyAhead(f.picture);
+    if (canvas_.size() != background_.size() || canvas_.format() != background_.format())
+        canvas_ = background_;  // shared until it is first drawn on
 }
 
 void Form::buildControls()

@@ -26,6 +26,12 @@ namespace toolkit {
 
 QImage loadImage(std::string_view resource);  // a null image if the resource is missing
 QPixmap loadPixmap(std::string_view resource);
+// Decodes a picture now and keeps it until loadImage or loadPixmap asks for it: the first such
+// call takes it, so a picture kept ahead is never held twice. With a second copy, kept until
+// takeCopyAhead asks for it: a window that draws on a copy of its background takes one whose
+// memory is already in place (a fresh 1.3 MB costs some 3 ms of page faults on first touch).
+void keepAhead(std::string_view resource, bool withCopy = false);
+QImage takeCopyAhead(std::string_view resource);  // a null image if none was kept
 const QIcon &windowIcon();
 const QCursor &parrotCursor();
 

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Frmfirst.h"
+#include "app/toolkit/Ahead.h"
 #include "app/toolkit/Pictures.h"
 #include "app/toolkit/Program.h"
+#include "game/GameLayout.h"
 #include "game/frmScallywise.h"
 #include "support/LayoutCheck.h"
 
@@ -105,4 +107,25 @@ TEST_F(TitleWindow, ClosingTheGameWindowEndsTheProgram)
     ASSERT_NE(title.game(), nullptr);
     title.game()->close();
     EXPECT_EQ(programEnds, 1);
+}
+
+TEST(GameWindowPreparedAhead, LooksTheSameAndTakesWhatWasPrepared)
+{
+    const auto ender = toolkit::setProgramEnder([] {});
+    frmScallywise unprepared;
+    QObject context;
+    toolkit::prepareAhead(gamelayout::layout, &context);
+    QTest::qWait(500);  // the steps run one per turn of the event loop
+    EXPECT_EQ(toolkit::takeCopyAhead(art::seaScene).size(), QSize(735, 456));  // a copy for the canvas
+    toolkit::prepareAhead(gamelayout::layout, &context);
+    QTest::qWait(500);
+    frmScallywise prepared;
+    EXPECT_EQ(prepared.background(), unprepared.background());
+    EXPECT_EQ(prepared.canvas(), unprepared.canvas());
+    EXPECT_EQ(prepared.Picsprite->image(), unprepared.Picsprite->image());
+    EXPECT_EQ(prepared.Picmask->image(), unprepared.Picmask->image());
+    // The canvas is the copy made ahead, its own memory, and nothing is left waiting.
+    EXPECT_NE(prepared.canvas().constBits(), prepared.background().constBits());
+    EXPECT_TRUE(toolkit::takeCopyAhead(art::seaScene).isNull());
+    toolkit::setProgramEnder(ender);
 }
