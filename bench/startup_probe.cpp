@@ -1,9 +1,12 @@
 // Times a program's start-up on an X display: from exec to its first window mapped, then from an
-// Enter key to its second window mapped. Used by startup.sh; prints "title_ms ok_ms".
-// Usage: startup_probe FIRST-TITLE SECOND-TITLE -- COMMAND [ARGS...]
+// Enter key to its second window mapped. Used by startup.sh; prints "title_ms ok_ms pid".
+// Usage: startup_probe [--press-after MS] FIRST-TITLE SECOND-TITLE -- COMMAND [ARGS...]
+// Enter is pressed MS milliseconds (default 0) after the first window has the focus: a person
+// looks at a window before pressing its button.
 #include <xcb/xcb.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -125,8 +128,14 @@ int giveUp(pid_t program, const char *what)
 
 int main(int argc, char **argv)
 {
+    int pressAfterMs = 0;
+    if (argc > 2 && std::string_view(argv[1]) == "--press-after") {
+        pressAfterMs = std::atoi(argv[2]);
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 5 || std::string_view(argv[3]) != "--") {
-        std::fprintf(stderr, "usage: startup_probe FIRST-TITLE SECOND-TITLE -- COMMAND [ARGS...]\n");
+        std::fprintf(stderr, "usage: startup_probe [--press-after MS] FIRST-TITLE SECOND-TITLE -- COMMAND [ARGS...]\n");
         return 2;
     }
     const std::string_view firstTitle = argv[1], secondTitle = argv[2];
@@ -150,6 +159,7 @@ int main(int argc, char **argv)
     // The key must reach the first window: wait until the window manager has given it the focus.
     if (!waitFor([&] { return activeWindow(d) == *first; }))
         return giveUp(program, "the first window never got the focus");
+    std::this_thread::sleep_for(std::chrono::milliseconds(pressAfterMs));
     char xdotool[] = "xdotool", key[] = "key", enter[] = "Return";
     char *press[] = {xdotool, key, enter, nullptr};
     const pid_t presser = launch(press);
