@@ -2,7 +2,7 @@
 # The game in a Wayland session with no X server at all (weston, headless): it runs as a native
 # Wayland client drawing into shared memory, with no EGL, Mesa or LLVM library loaded; it is driven
 # through AT-SPI and seen by weston's screenshots; Quit ends it with status 0. A user's own choice of
-# client buffer integration is kept.
+# client buffer integration is kept, and the compositor going away ends the game with status 1.
 # Usage: wayland-test.sh PROGRAM ART-DIR
 source "$(dirname "$0")/lib.sh"
 program=$(realpath "$1")
@@ -26,3 +26,11 @@ echo "ok   Quit ends the program with status 0, and nothing was written to stand
 start_program pid env QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=wayland-egl "$program"
 wait_until 10 grep -qE 'libEGL_|WaylandEgl' "/proc/$pid/maps" || fail "the user's QT_WAYLAND_CLIENT_BUFFER_INTEGRATION was not kept"
 echo "ok   a client buffer integration the user chose is kept"
+
+# The compositor going away ends the game at once, with status 1 and one line on standard error.
+weston=${started_pids[0]}
+kill "$weston"
+status=$(program_status "$pid") || fail "the program still runs after weston went away"
+[[ $status -eq 1 && $(wc -l <"$RUN/program.err") -eq 1 ]] ||
+    fail "when weston went away the program ended with status $status, saying: $(cat "$RUN/program.err")"
+echo "ok   when the compositor goes away the program ends with status 1: $(cat "$RUN/program.err")"
