@@ -12,64 +12,13 @@ import time
 import pyatspi
 
 import screens
+from a11y import application, check, eventually, failures, find, has, press, showing_frame, text_of
 from pixels import read_ppm
 
 art, work, pid = sys.argv[1], sys.argv[2], sys.argv[3]
-failures = []
 # An EGL or GL implementation, or the parts of Qt and Wayland that bring one in. (libEGL.so.1 and
 # libGLX.so.0 themselves are only the dispatchers that Qt's GUI library links, loaded on X as well.)
 GL_STACK = re.compile(r"/\S*(libEGL_|libGLX_|libgbm|libLLVM|libglapi|wayland-egl|WaylandEgl|/dri/)\S*")
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-
-
-def eventually(probe, seconds=10):
-    """The probe's first true answer within the time, else its last answer."""
-    deadline = time.monotonic() + seconds
-    while True:
-        try:
-            answer = probe()
-        except Exception:  # the object may not be there yet
-            answer = None
-        if answer or time.monotonic() > deadline:
-            return answer
-        time.sleep(0.1)
-
-
-def descendants(acc):
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
-def find(root, role, name):
-    return next((a for a in descendants(root) if a.getRoleName() == role and a.name == name), None)
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    apps = (desktop.getChildAtIndex(i) for i in range(desktop.childCount))
-    return next((a for a in apps if a is not None and a.name == "scallywise"), None)
-
-
-def showing_frame(app, title):
-    frame = find(app, "frame", title)
-    return frame if frame is not None and frame.getState().contains(pyatspi.STATE_SHOWING) else None
-
-
-def press(acc):
-    actions = acc.queryAction()
-    actions.doAction([actions.getName(i) for i in range(actions.nActions)].index("Press"))
-
-
-def text_of(acc):
-    return acc.queryText().getText(0, -1)
 
 
 def screenshot():
@@ -115,7 +64,7 @@ game = eventually(lambda: showing_frame(app, "Scallywise!"))
 check(game is not None, "OK, pressed through the accessibility bus, opens the game window")
 if game is None:
     sys.exit(1)
-check(not title.getState().contains(pyatspi.STATE_SHOWING), "and the title window is gone")
+check(not has(title, pyatspi.STATE_SHOWING), "and the title window is gone")
 screen_shows("the screen shows the sea scene with the pirate beside the ship",
              lambda shot: screens.check_found_game(shot, art, (340, 135), (0, 8)), "game.png")
 
