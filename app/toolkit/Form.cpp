@@ -14,6 +14,7 @@
 #include "app/toolkit/FittingLabel.h"
 #include "app/toolkit/Fonts.h"
 #include "app/toolkit/Pictures.h"
+#include "app/toolkit/TaskbarHint.h"
 
 namespace toolkit {
 
@@ -346,6 +347,8 @@ void Form::showForm()
         setFixedSize(size);
     // The stored place is the client area's, so the frame and title bar go around it.
     setGeometry(QRect(place, size));
+    if (!f.inTaskbar)
+        keepOutOfTaskbar(this);
     if (f.startMaximised)
         showMaximized();
     else

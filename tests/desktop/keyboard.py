@@ -2,7 +2,7 @@
 # read back through the accessibility bus and the window manager's properties:
 #   - the title window, the game window after OK, the about window and the certificate each take
 #     the keyboard when they open;
-#   - the about window is a dialog of the game window; Esc closes it, and so does Enter, and
+#   - the about window is a dialog of the game window, with no task-bar entry; Esc closes it, and so does Enter, and
 #     neither reaches the game behind it;
 #   - access keys press at once: letters typed straight after Alt+C land in the answer box, and a
 #     click straight after Alt+N is handled after NEW WORD;
@@ -75,6 +75,7 @@ check(eventually(lambda: is_active("SCALLYWISE"), 15) is not None, "the title wi
 xdotool("key", "Return")
 game_window = eventually(lambda: is_active("Scallywise!"), 15)
 check(game_window is not None, "after Enter on OK the game window is the active window")
+check("SKIP_TASKBAR" not in window_property(game_window, "_NET_WM_STATE"), "the game window has its task-bar entry")
 game = eventually(lambda: showing_frame(app, "Scallywise!"))
 if game is None:
     print("FAIL the game window never showed")
@@ -104,6 +105,8 @@ for key in ["Escape", "Return"]:
     check("_NET_WM_WINDOW_TYPE_DIALOG" in kind and "UTILITY" not in kind, f"it is a dialog: {kind}")
     owner = window_property(about, "WM_TRANSIENT_FOR")
     check(owner.endswith(hex(game_window)), f"it belongs to the game window: {owner}")
+    state = window_property(about, "_NET_WM_STATE")
+    check("_NET_WM_STATE_SKIP_TASKBAR" in state, f"it has no entry in the task bar: {state}")
     if key == "Escape":
         screenshot("about")
     xdotool("key", key)
