@@ -38,17 +38,6 @@ QRgb meanColour(const QImage &picture, const QRect &place)
     return qRgb(int(r / n), int(g / n), int(b / n));
 }
 
-int darkRedPixels(const QImage &picture, const QRect &place)
-{
-    int count = 0;
-    for (int y = place.top(); y <= place.bottom(); ++y)
-        for (int x = place.left(); x <= place.right(); ++x) {
-            const QRgb p = picture.pixel(x, y);
-            count += qRed(p) > 90 && qRed(p) < 170 && qGreen(p) < 50 && qBlue(p) < 50;
-        }
-    return count;
-}
-
 int brightRedPixels(const QImage &picture, const QRect &place)
 {
     int count = 0;
@@ -91,7 +80,7 @@ void expectCertificateOnPage(const QString &pdf, const QImage &expected)
     EXPECT_LT(pdfpage::meanDistance(printed, expected), 10.0);
     EXPECT_LT(pdfpage::channelDistance(meanColour(printed, blankParchment), meanColour(background, blankParchment)),
               12);
-    EXPECT_GT(darkRedPixels(printed, nameline::place), 150);
+    EXPECT_GT(nameline::nameColoured(printed, nameline::place), 150);
     EXPECT_LT(pdfpage::meanDistance(printed.copy(printButtonPlace), background.copy(printButtonPlace)), 12.0);
     EXPECT_LT(pdfpage::meanDistance(printed.copy(exitButtonPlace), background.copy(exitButtonPlace)), 12.0);
     EXPECT_EQ(brightRedPixels(printed, exitButtonPlace), 0);
