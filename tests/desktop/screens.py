@@ -208,13 +208,21 @@ def check_double_title(shot1, window1, shot2, window2, art):
     expect(not off, f"{len(off)} pixels of the title scene at scale 2 differ from scale 1 doubled, first at {off[:3]}")
 
 
-def check_found_title(shot, art):
-    scene = read_bmp(os.path.join(art, "pictures", "title.bmp"))
+def found_scene(shot, art, picture, what):
+    """The scene's picture and where it stands on the screen, or None, said as a problem."""
+    scene = read_bmp(os.path.join(art, "pictures", picture))
     at = find(shot, scene, MATCH_ROWS)
     if at is None:
-        problems.append("the title scene is nowhere on the screen")
+        problems.append(f"the {what} is nowhere on the screen")
+        return None
+    return scene, *at
+
+
+def check_found_title(shot, art):
+    found = found_scene(shot, art, "title.bmp", "title scene")
+    if found is None:
         return
-    x, y = at
+    scene, x, y = found
     shown = shot.crop(x, y, min(scene.width, shot.width - x), min(scene.height, shot.height - y))
     off = [p for p in differing(shown, scene.crop(0, 0, shown.width, shown.height)) if not inside(OK_BUTTON, *p)]
     expect(shown.width == scene.width and shown.height == scene.height, "the title scene is cut by the screen's edge")
@@ -224,12 +232,10 @@ def check_found_title(shot, art):
 
 
 def check_found_game(shot, art, place, frame):
-    scene = read_bmp(os.path.join(art, "pictures", "seascene.bmp"))
-    at = find(shot, scene, MATCH_ROWS)
-    if at is None:
-        problems.append("the sea scene is nowhere on the screen")
+    found = found_scene(shot, art, "seascene.bmp", "sea scene")
+    if found is None:
         return
-    x, y = at
+    scene, x, y = found
     client = shot.crop(x, y, min(scene.width + 100, shot.width - x), min(scene.height + 100, shot.height - y))
     expect(client.width == scene.width + 100 and client.height == scene.height + 100,
            "the game window is cut by the screen's edge")
