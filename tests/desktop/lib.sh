@@ -92,12 +92,17 @@ start_weston() {
     wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start (see $RUN/weston.log)"
 }
 
-# start_accessibility: a session bus, the accessibility bus and its registry; Qt registers with it.
-start_accessibility() {
+# start_session_bus: a session bus of the test's own, in DBUS_SESSION_BUS_ADDRESS.
+start_session_bus() {
     local out
     out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
     export DBUS_SESSION_BUS_ADDRESS=$(echo "$out" | sed -n 1p)
     started_pids+=($(echo "$out" | sed -n 2p))
+}
+
+# start_accessibility: a session bus, the accessibility bus and its registry; Qt registers with it.
+start_accessibility() {
+    start_session_bus
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$RUN/atspi-bus.log" 2>&1 &
     started_pids+=($!)
     wait_until 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress ||

@@ -123,9 +123,8 @@ else
     echo "ok   apt-get install $(basename "$deb") installs it"
 
     # gio starts the entry as a desktop menu does: its Exec line, in a session of our own.
-    bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-    started_pids+=($(echo "$bus" | sed -n 2p))
-    DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p) gio launch "$entry" >"$RUN/gio.log" 2>&1 ||
+    start_session_bus
+    gio launch "$entry" >"$RUN/gio.log" 2>&1 ||
         { cat "$RUN/gio.log"; fail "gio could not launch $entry"; }
     title=$(find_window SCALLYWISE) || fail "the menu entry did not start the game"
     menu_pid=$(xdotool getwindowpid "$title")
