@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "game/Levels.h"
 #include "app/toolkit/Fonts.h"
 #include "game/frmScallywise.h"
 
@@ -13,7 +14,7 @@ void JudgedAnswer(benchmark::State &state)
 {
     frmScallywise window;
     window.showForm();
-    window.mnueasy_Click();
+    window.mnulevel_Click(*levelNamed("easy"));
     bool right = true;
     for (auto _ : state) {
         window.Txtspell->setText(right ? window.currentWord() : QStringLiteral("nope"));
@@ -29,7 +30,7 @@ void JudgedAnswerBesideTheShip(benchmark::State &state)
 {
     frmScallywise window;
     window.showForm();
-    window.mnueasy_Click();
+    window.mnulevel_Click(*levelNamed("easy"));
     for (auto _ : state) {
         window.Txtspell->setText(QStringLiteral("nope"));
         window.Cmdamiright_Click();

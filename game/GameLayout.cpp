@@ -1,7 +1,10 @@
 // The game window's layout table.
 #include "game/GameLayout.h"
 
+#include <vector>
+
 #include "app/toolkit/Pictures.h"
+#include "game/Levels.h"
 
 namespace gamelayout {
 namespace {
@@ -105,14 +108,18 @@ constexpr ControlSpec controls[] = {
      .caption = "voices.wav", .flags = Hidden},
 };
 
-constexpr MenuSpec menus[] = {
-    {.name = "mnulevel", .caption = "LEVEL"},
-    {.name = "mnueasy", .caption = "easy", .parent = "mnulevel", .shortcut = "Ctrl+E", .checkable = true},
-    {.name = "mnumedium", .caption = "medium", .parent = "mnulevel", .shortcut = "Ctrl+M", .checkable = true},
-    {.name = "mnuharder", .caption = "harder", .parent = "mnulevel", .shortcut = "Ctrl+H", .checkable = true},
-    {.name = "mnudifficult", .caption = "difficult", .parent = "mnulevel", .shortcut = "Ctrl+D", .checkable = true},
-    {.name = "mnuabout", .caption = "ABOUT"},
-};
+// The menu bar: LEVEL, holding one checkable item per row of the level table, then ABOUT.
+std::vector<MenuSpec> buildMenus()
+{
+    std::vector<MenuSpec> menus{{.name = "mnulevel", .caption = "LEVEL"}};
+    for (const Level &level : levels)
+        menus.push_back({.name = level.menuItem, .caption = level.caption, .parent = "mnulevel",
+                         .shortcut = level.shortcut, .checkable = true});
+    menus.push_back({.name = "mnuabout", .caption = "ABOUT"});
+    return menus;
+}
+
+const std::vector<MenuSpec> menus = buildMenus();
 
 }  // namespace
 

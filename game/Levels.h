@@ -1,28 +1,23 @@
-// The four levels: the menu item that chooses each, and its two word lists.
+// The levels, one row each: the LEVEL menu item that chooses it, the rank it earns on the
+// certificate and its two word lists. The menu, its handlers and the rank are all built from here.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "game/WordLists.h"
 
-enum class Level { Easy, Medium, Harder, Difficult };
-
-struct LevelLists {
-    Level level;
-    std::string_view menuItem;  // the LEVEL menu item whose check mark records the level
-    const wordlists::WordList *first;
-    const wordlists::WordList *second;
+struct Level {
+    std::string_view menuItem;  // the LEVEL item; its check mark is the only record of the level
+    std::string_view caption;
+    std::string_view shortcut;  // works from anywhere in the game window
+    std::string_view rank;      // ends in a space, so that the name follows it directly
+    const wordlists::WordList *first;   // loaded when the level is chosen
+    const wordlists::WordList *second;  // loaded whenever the loaded list runs out
 };
 
-// In menu order.
-inline constexpr LevelLists levels[] = {
-    {Level::Easy, "mnueasy", &wordlists::easyFirst, &wordlists::easySecond},
-    {Level::Medium, "mnumedium", &wordlists::mediumFirst, &wordlists::mediumSecond},
-    {Level::Harder, "mnuharder", &wordlists::harderFirst, &wordlists::harderSecond},
-    {Level::Difficult, "mnudifficult", &wordlists::difficultFirst, &wordlists::difficultSecond},
-};
+// In menu order, which is also the order the certificate tests the check marks in.
+extern const std::span<const Level> levels;
 
-constexpr const LevelLists &levelLists(Level level) { return levels[int(level)]; }
-
-// The order in which a judged answer looks for the checked level whose list has run out.
-inline constexpr Level rolloverOrder[] = {Level::Difficult, Level::Easy, Level::Harder, Level::Medium};
+// The level whose menu item or caption is given; nullptr if there is none.
+const Level *levelNamed(std::string_view menuItemOrCaption);

@@ -7,6 +7,7 @@
 
 #include "app/toolkit/Program.h"
 #include "game/GameLayout.h"
+#include "game/Levels.h"
 #include "roster/CrewRoster.h"
 #include "windows/Frmreward.h"
 #include "windows/frmAboutScallywise.h"
@@ -31,10 +32,6 @@ frmScallywise::frmScallywise(QWidget *parent) : toolkit::Form(gamelayout::layout
     Cmdclear = find<toolkit::CommandButton>("Cmdclear");
     Cmdamiright = find<toolkit::CommandButton>("Cmdamiright");
     Cmdquit = find<toolkit::CommandButton>("Cmdquit");
-    mnueasy = menuItem("mnueasy");
-    mnumedium = menuItem("mnumedium");
-    mnuharder = menuItem("mnuharder");
-    mnudifficult = menuItem("mnudifficult");
     mnuabout = menuItem("mnuabout");
     Picsprite = find<toolkit::PictureBox>("Picsprite");
     Picmask = find<toolkit::PictureBox>("Picmask");
@@ -48,10 +45,8 @@ frmScallywise::frmScallywise(QWidget *parent) : toolkit::Form(gamelayout::layout
     connect(Cmdclear, &QPushButton::clicked, this, &frmScallywise::Cmdclear_Click);
     connect(Cmdamiright, &QPushButton::clicked, this, &frmScallywise::Cmdamiright_Click);
     connect(Cmdquit, &QPushButton::clicked, this, &frmScallywise::Cmdquit_Click);
-    connect(mnueasy, &QAction::triggered, this, &frmScallywise::mnueasy_Click);
-    connect(mnumedium, &QAction::triggered, this, &frmScallywise::mnumedium_Click);
-    connect(mnuharder, &QAction::triggered, this, &frmScallywise::mnuharder_Click);
-    connect(mnudifficult, &QAction::triggered, this, &frmScallywise::mnudifficult_Click);
+    for (const Level &level : levels)
+        connect(levelItem(level), &QAction::triggered, this, [this, &level] { mnulevel_Click(level); });
     connect(mnuabout, &QAction::triggered, this, &frmScallywise::mnuabout_Click);
 
     pirate_.setHooks({
@@ -88,37 +83,39 @@ void frmScallywise::Form_Load()
     Cmdnextword->setEnabled(false);
 }
 
-QAction *frmScallywise::levelItem(Level level) const { return menuItem(levelLists(level).menuItem); }
+QAction *frmScallywise::levelItem(const Level &level) const { return menuItem(level.menuItem); }
 
-bool frmScallywise::isChecked(Level level) const { return levelItem(level)->isChecked(); }
-
-void frmScallywise::chooseLevel(Level level)
+const Level *frmScallywise::checkedLevel() const
 {
-    Cmdnextword->setEnabled(true);
-    for (const LevelLists &l : levels)
-        levelItem(l.level)->setChecked(l.level == level);
-    Txtspell->setText(pressNewWord);
-    // The word index carries over: a level chosen later starts its list at the current index.
-    currentList_ = levelLists(level).first;
+    for (const Level &level : levels)
+        if (levelItem(level)->isChecked())
+            return &level;
+    return nullptr;
 }
 
-void frmScallywise::mnueasy_Click() { chooseLevel(Level::Easy); }
-void frmScallywise::mnumedium_Click() { chooseLevel(Level::Medium); }
-void frmScallywise::mnuharder_Click() { chooseLevel(Level::Harder); }
-void frmScallywise::mnudifficult_Click() { chooseLevel(Level::Difficult); }
+std::string_view frmScallywise::rankTitle() const
+{
+    const Level *level = checkedLevel();
+    return level ? level->rank : std::string_view();
+}
+
+void frmScallywise::mnulevel_Click(const Level &level)
+{
+    Cmdnextword->setEnabled(true);
+    for (const Level &l : levels)
+        levelItem(l)->setChecked(&l == &level);
+    Txtspell->setText(pressNewWord);
+    // The word index carries over: a level chosen later starts its list at the current index.
+    currentList_ = level.first;
+}
 
 void frmScallywise::mnuabout_Click() { frmAboutScallywise::showAbout(this); }
 
-void frmScallywise::loadSecondList(Level level)
+void frmScallywise::levelnew(const Level &level)
 {
-    currentList_ = levelLists(level).second;
+    currentList_ = level.second;
     wordIndex_ = 0;
 }
-
-void frmScallywise::easynew() { loadSecondList(Level::Easy); }
-void frmScallywise::mediumnew() { loadSecondList(Level::Medium); }
-void frmScallywise::hardernew() { loadSecondList(Level::Harder); }
-void frmScallywise::difficultnew() { loadSecondList(Level::Difficult); }
 
 QString frmScallywise::currentWord() const
 {
@@ -165,12 +162,11 @@ void frmScallywise::Cmdamiright_Click()
             pirateright();
     }
 
-    for (Level level : rolloverOrder) {
-        if (isChecked(level) && wordIndex_ > wordlists::wordsPerList - 1) {
-            loadSecondList(level);
-            break;
-        }
-    }
+    // Choosing a level unchecks the others, so at most one item is checked and at most one
+    // list is loaded, whatever order the items were tested in.
+    const Level *level = checkedLevel();
+    if (level && wordIndex_ > wordlists::wordsPerList - 1)
+        levelnew(*level);
 }
 
 void frmScallywise::Cmdquit_Click() { toolkit::endProgram(); }

@@ -9,17 +9,19 @@
 #include <QPointer>
 #include <chrono>
 #include <memory>
+#include <string_view>
 
 #include "app/toolkit/Form.h"
-#include "game/Levels.h"
+#include "game/WordLists.h"
 #include "roster/MMControl.h"
 #include "sprite/Compositor.h"
 #include "sprite/PirateWalk.h"
-#include "windows/LevelChecks.h"
+#include "windows/RankSource.h"
 
 class Frmreward;
+struct Level;
 
-class frmScallywise : public toolkit::Form, public LevelChecks {
+class frmScallywise : public toolkit::Form, public RankSource {
     Q_OBJECT
 public:
     // Creating the window builds its layout and runs its load handler, before it is on the screen.
@@ -28,21 +30,15 @@ public:
 
     // Handlers.
     void Form_Load();
-    void mnueasy_Click();
-    void mnumedium_Click();
-    void mnuharder_Click();
-    void mnudifficult_Click();
+    void mnulevel_Click(const Level &level);  // every item of the LEVEL menu, built from the level table
     void mnuabout_Click();
     void Cmdnextword_Click();
     void Cmdclear_Click();
     void Cmdamiright_Click();
     void Cmdquit_Click();
 
-    // Second-list loaders, run when a level's list is used up.
-    void easynew();
-    void mediumnew();
-    void hardernew();
-    void difficultnew();
+    // The second-list loader, run when the loaded list is used up.
+    void levelnew(const Level &level);
 
     // The pirate.
     void pirateleft();
@@ -62,7 +58,9 @@ public:
     qint64 scoreCounter() const { return scoreCounter_; }
     QString currentWord() const;
     const PirateWalk &pirate() const { return pirate_; }
-    bool isChecked(Level level) const override;
+    // The LEVEL menu's item for the level; its check mark is the only record of the level.
+    QAction *levelItem(const Level &level) const;
+    std::string_view rankTitle() const override;
     // The certificate window, while it is open.
     Frmreward *certificate() const;
 
@@ -76,10 +74,6 @@ public:
     toolkit::CommandButton *Cmdclear;
     toolkit::CommandButton *Cmdamiright;
     toolkit::CommandButton *Cmdquit;
-    QAction *mnueasy;
-    QAction *mnumedium;
-    QAction *mnuharder;
-    QAction *mnudifficult;
     QAction *mnuabout;
     toolkit::PictureBox *Picsprite;
     toolkit::PictureBox *Picmask;
@@ -98,9 +92,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void chooseLevel(Level level);
-    void loadSecondList(Level level);
-    QAction *levelItem(Level level) const;
+    const Level *checkedLevel() const;
     MMControl *makePlayer(std::string_view name);
     void cue(MMControl *player);
     void paceFrame();

@@ -2,31 +2,13 @@
 #include "windows/Frmreward.h"
 
 #include <QDir>
-#include <string_view>
 
 #include "app/toolkit/Program.h"
 #include "windows/DesktopPrinter.h"
 #include "windows/RewardLayout.h"
 
-namespace {
-
-struct Rank {
-    Level level;
-    std::string_view title;  // ends in a space, so that the name follows it directly
-};
-
-// The first checked level item, in this order, gives the rank.
-constexpr Rank ranks[] = {
-    {Level::Easy, "Captain "},
-    {Level::Medium, "Commander "},
-    {Level::Harder, "Vice Admiral "},
-    {Level::Difficult, "Admiral "},
-};
-
-}  // namespace
-
-Frmreward::Frmreward(const LevelChecks &levels, QWidget *parent)
-    : toolkit::Form(rewardlayout::layout, parent), levels_(levels), printer_(std::make_unique<DesktopPrinter>())
+Frmreward::Frmreward(const RankSource &rank, QWidget *parent)
+    : toolkit::Form(rewardlayout::layout, parent), rank_(rank), printer_(std::make_unique<DesktopPrinter>())
 {
     // Its close box unloads it; nothing but the twelfth pirate's fall ever makes another.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -54,16 +36,11 @@ void Frmreward::setPrinter(std::unique_ptr<CertificatePrinter> printer) { printe
 
 void Frmreward::Cmdmyname_Click()
 {
-    Label1->setText(Txtmyname->text());
+    // The rank is asked for now, so a level changed while the certificate is open counts.
+    const std::string_view rank = rank_.rankTitle();
+    Label1->setText(QString::fromUtf8(rank.data(), qsizetype(rank.size())) + Txtmyname->text());
     Txtmyname->hide();
     Cmdmyname->hide();
-    // The level is read now, so a level changed while the certificate is open counts.
-    for (const Rank &rank : ranks) {
-        if (levels_.isChecked(rank.level)) {
-            Label1->setText(QString::fromUtf8(rank.title.data(), qsizetype(rank.title.size())) + Txtmyname->text());
-            return;
-        }
-    }
 }
 
 QImage Frmreward::certificateImage() const { return clientArea()->grab().toImage(); }

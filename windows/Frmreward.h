@@ -7,13 +7,13 @@
 
 #include "app/toolkit/Form.h"
 #include "windows/CertificatePrinter.h"
-#include "windows/LevelChecks.h"
+#include "windows/RankSource.h"
 
 class Frmreward : public toolkit::Form {
     Q_OBJECT
 public:
-    // Reads the level from the game's level items when the name is put on; prints on the desktop.
-    explicit Frmreward(const LevelChecks &levels, QWidget *parent = nullptr);
+    // Asks the game for the rank when the name is put on; prints on the desktop.
+    explicit Frmreward(const RankSource &rank, QWidget *parent = nullptr);
     ~Frmreward() override;
 
     // Handlers.
@@ -41,6 +41,6 @@ public:
     QAction *mnuput;
 
 private:
-    const LevelChecks &levels_;
+    const RankSource &rank_;
     std::unique_ptr<CertificatePrinter> printer_;
 };

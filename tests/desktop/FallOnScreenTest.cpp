@@ -75,7 +75,7 @@ private:
 std::vector<Seen> watchFall(GameDriver &game, const QRect &area)
 {
     frmScallywise &w = game.w();
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     for (int i = 0; i < 7; ++i)
         game.answerRight();
     EXPECT_EQ(w.pirate().x, 88);

@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
 
+#include "game/Levels.h"
 #include "app/Frmfirst.h"
 #include "app/toolkit/Pictures.h"
 #include "app/toolkit/Program.h"
@@ -95,7 +96,7 @@ TEST_F(PointerOnScreen, TheParrotOverTheWindowsAndOkTheNormalPointerOverOtherCon
     // window's disabled control; once enabled it shows the arrow.
     ASSERT_FALSE(game->Cmdnextword->isEnabled());
     EXPECT_EQ(pointerOver(game->Cmdnextword), parrot()) << "over NEW WORD, disabled";
-    game->mnueasy->trigger();
+    game->levelItem(*levelNamed("easy"))->trigger();
     pointerOver(game->clientArea(), {600, 100});
     EXPECT_EQ(pointerOver(game->Cmdnextword), arrow) << "over NEW WORD, enabled";
     EXPECT_EQ(pointerOver(game->menuBar(), game->menuBar()->actionGeometry(game->mnuabout).center()), arrow)

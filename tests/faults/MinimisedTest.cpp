@@ -51,7 +51,7 @@ TEST(Minimised, RestoredBetweenAnswersOrInTheMiddleOfAFallItShowsWhatItShouldAnd
     auto sameScene = [&] { return canvasScene(game.w()) == canvasScene(untouched.w()); };
     auto showsCanvas = [&] { return shownScene(game.w()) == canvasScene(game.w()); };
     both([](GameDriver &g) {
-        g.chooseLevel(Level::Easy);
+        g.chooseLevel("easy");
         for (int i = 0; i < 7; ++i)
             g.answerRight();
     });

@@ -8,7 +8,7 @@ inline void expectTheGameStillPlays(GameDriver &game)
 {
     frmScallywise &w = game.w();
     if (!w.currentList())
-        game.chooseLevel(Level::Easy);
+        game.chooseLevel("easy");
     const int x = w.pirate().x;
     const int fallen = w.pirate().pirateCount;
     game.answerRight();

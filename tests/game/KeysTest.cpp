@@ -1,6 +1,7 @@
 // The game window's keys: Enter, the level shortcuts from the answer box, access keys, Tab.
 #include <gtest/gtest.h>
 
+#include "game/Levels.h"
 #include "support/WaitUntil.h"
 
 #include "support/GameDriver.h"
@@ -17,7 +18,7 @@ protected:
 
 TEST_F(Keys, EnterInTheAnswerBoxJudgesTheAnswer)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.newWord();
     game.typeAnswer("talk");
     QTest::keyClick(game.answerEditor(), Qt::Key_Return);
@@ -30,7 +31,7 @@ TEST_F(Keys, EnterInTheAnswerBoxJudgesTheAnswer)
 
 TEST_F(Keys, EnterPressesTheFocusedButtonInsteadOfTheDefault)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.newWord();
     EXPECT_EQ(QApplication::focusWidget(), w.Cmdnextword);
     QTest::keyClick(w.Cmdnextword, Qt::Key_Return);  // shows the word again rather than judging
@@ -45,17 +46,14 @@ TEST_F(Keys, EnterPressesTheFocusedButtonInsteadOfTheDefault)
 
 TEST_F(Keys, LevelShortcutsWorkFromTheAnswerBoxWithoutEditingIt)
 {
-    struct Case {
-        Qt::Key key;
-        QAction *item;
-    };
-    const Case cases[] = {
-        {Qt::Key_H, w.mnuharder}, {Qt::Key_M, w.mnumedium}, {Qt::Key_E, w.mnueasy}, {Qt::Key_D, w.mnudifficult}};
-    for (const Case &c : cases) {
+    // Backwards through the menu, so that each key has to move the check mark.
+    for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
+        QAction *item = w.levelItem(*level);
+        ASSERT_FALSE(item->shortcut().isEmpty()) << level->caption;
         game.clear();
         QTest::keyClicks(game.answerEditor(), "abc");
-        QTest::keyClick(game.answerEditor(), c.key, Qt::ControlModifier);
-        EXPECT_TRUE(c.item->isChecked()) << c.item->text().toStdString();
+        QTest::keySequence(game.answerEditor(), item->shortcut());
+        EXPECT_TRUE(item->isChecked()) << item->text().toStdString();
         // Not a backspace, not a new line: the level's prompt replaced the text whole.
         EXPECT_EQ(game.answerText(), "press NEW-WORD");
     }
@@ -67,7 +65,7 @@ TEST_F(Keys, AccessKeysPressTheirButtonsUnlessDisabled)
     QTest::qWait(250);
     EXPECT_EQ(game.answerText(), "Choose a level");  // NEW WORD is disabled until a level is chosen
 
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     QTest::keyClick(game.focused(), Qt::Key_N, Qt::AltModifier);
     EXPECT_TRUE(waitUntil([&] { return game.answerText() == QStringLiteral("talk"); }));
     QTest::keyClick(game.focused(), Qt::Key_C, Qt::AltModifier);
@@ -79,7 +77,7 @@ TEST_F(Keys, AccessKeysPressTheirButtonsUnlessDisabled)
 
 TEST_F(Keys, AnAccessKeyLeavesTheFocusOnItsButtonAsAClickDoes)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.clear();
     QTest::keyClick(game.answerEditor(), Qt::Key_N, Qt::AltModifier);
     ASSERT_TRUE(waitUntil([&] { return !w.Txtspell->isEnabled(); }));
@@ -102,7 +100,7 @@ TEST_F(Keys, TabVisitsTheControlsInTheirOrderSkippingDisabledOnes)
     for (QWidget *expected : withNewWordDisabled)
         EXPECT_EQ(tabFrom(1), expected) << expected->objectName().toStdString();
 
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.answerEditor()->setFocus();
     QWidget *const withAll[] = {w.Cmdquit, w.Cmdclear, w.Txtscore->editor(), w.Cmdnextword, w.Cmdamiright,
                                 game.answerEditor()};
@@ -122,7 +120,7 @@ TEST_F(Keys, ShiftTabWalksTheSameOrderBackwards)
     for (QWidget *expected : withNewWordDisabled)
         EXPECT_EQ(backtab(), expected) << expected->objectName().toStdString();
 
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.answerEditor()->setFocus();
     QWidget *const withAll[] = {w.Cmdamiright, w.Cmdnextword, w.Txtscore->editor(), w.Cmdclear, w.Cmdquit,
                                 game.answerEditor()};
@@ -134,7 +132,7 @@ TEST_F(Keys, ShiftTabWalksTheSameOrderBackwards)
 // nothing waits for an animated press.
 TEST_F(Keys, AnAccessKeyPressesAtOnce)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     QTest::keyClick(game.focused(), Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(game.answerText(), "talk");
     QTest::keyClick(game.focused(), Qt::Key_C, Qt::AltModifier);
@@ -151,7 +149,7 @@ TEST_F(Keys, AnAccessKeyPressesAtOnce)
 
 TEST_F(Keys, EscPressesNothing)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.typeAnswer("tal");
     QTest::keyClick(game.answerEditor(), Qt::Key_Escape);
     EXPECT_EQ(game.answerText(), "tal");

@@ -1,6 +1,7 @@
 // Turns and scoring, played through the game window's buttons, keys and menu.
 #include <gtest/gtest.h>
 
+#include "game/Levels.h"
 #include "support/GameDriver.h"
 
 using namespace wordlists;
@@ -33,8 +34,8 @@ TEST_F(Turns, TheWindowOpensAskingForALevel)
     EXPECT_TRUE(w.Txtspell->isEnabled());
     EXPECT_FALSE(w.Cmdnextword->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), game.answerEditor());
-    for (QAction *item : {w.mnueasy, w.mnumedium, w.mnuharder, w.mnudifficult})
-        EXPECT_FALSE(item->isChecked());
+    for (const Level &level : levels)
+        EXPECT_FALSE(w.levelItem(level)->isChecked());
     EXPECT_EQ(game.scoreText(), "");
     EXPECT_EQ(w.wordIndex(), 0);
     EXPECT_EQ(w.scoreCounter(), 1);
@@ -69,9 +70,7 @@ TEST_F(Turns, TheAnswerBoxWalksThroughItsStates)
     };
     for (const Step &s : steps) {
         const std::string a = s.action;
-        if (a == "easy") game.chooseLevel(Level::Easy);
-        else if (a == "medium") game.chooseLevel(Level::Medium);
-        else if (a == "difficult") game.chooseLevel(Level::Difficult);
+        if (levelNamed(a)) game.chooseLevel(a);
         else if (a == "new word") game.newWord();
         else if (a == "clear") game.clear();
         else if (a == "am i right") game.amIRight();
@@ -101,7 +100,7 @@ TEST_F(Turns, LetterCaseIsIgnoredButEverythingElseCounts)
         {"a letter short", [](const QString &w) { return w.chopped(1); }, false},
         {"a letter more", [](const QString &w) { return w + "s"; }, false},
     };
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const int index = w.wordIndex();
@@ -115,7 +114,7 @@ TEST_F(Turns, LetterCaseIsIgnoredButEverythingElseCounts)
 
 TEST_F(Turns, ALineBreakMadeWithCtrlEnterMakesTheAnswerWrong)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.newWord();
     game.typeAnswer("talk");
     QTest::keyClick(game.answerEditor(), Qt::Key_Return, Qt::ControlModifier);
@@ -127,7 +126,7 @@ TEST_F(Turns, ALineBreakMadeWithCtrlEnterMakesTheAnswerWrong)
 
 TEST_F(Turns, TheScoreCountsRightAnswersOnly)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     const bool right[] = {true, false, true, true, false, false, true};
     int rightSoFar = 0;
     for (bool r : right) {
@@ -142,7 +141,7 @@ TEST_F(Turns, TheScoreCountsRightAnswersOnly)
 
 TEST_F(Turns, TypedScoreStaysUntilTheNextRightAnswer)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.answerRight();
     QTest::keyClicks(w.Txtscore->editor(), "99");
     game.answerWrong();
@@ -153,7 +152,7 @@ TEST_F(Turns, TypedScoreStaysUntilTheNextRightAnswer)
 
 TEST_F(Turns, AfterSeventyWordsTheSecondListStartsAndThenRepeats)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     skipWords(69);
     EXPECT_EQ(shownWord(), "moon");  // the first list's last word
     game.clear();
@@ -168,7 +167,7 @@ TEST_F(Turns, AfterSeventyWordsTheSecondListStartsAndThenRepeats)
 
 TEST_F(Turns, RightAnswersRollOverToo)
 {
-    game.chooseLevel(Level::Harder);
+    game.chooseLevel("harder");
     skipWords(60);
     for (int i = 0; i < 10; ++i)
         game.answerRight();  // one of these pushes the pirate off the board
@@ -179,21 +178,21 @@ TEST_F(Turns, RightAnswersRollOverToo)
 
 TEST_F(Turns, SwitchingLevelsKeepsTheWordIndex)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     skipWords(30);
-    game.chooseLevel(Level::Medium);
-    EXPECT_TRUE(w.mnumedium->isChecked());
-    EXPECT_FALSE(w.mnueasy->isChecked());
+    game.chooseLevel("medium");
+    EXPECT_TRUE(w.levelItem(*levelNamed("medium"))->isChecked());
+    EXPECT_FALSE(w.levelItem(*levelNamed("easy"))->isChecked());
     EXPECT_EQ(shownWord(), "battled");  // medium's first list, word 30
 }
 
 TEST_F(Turns, ChoosingTheCheckedLevelAgainReloadsItsFirstList)
 {
-    game.chooseLevel(Level::Medium);
+    game.chooseLevel("medium");
     skipWords(75);
     EXPECT_EQ(w.currentList(), &mediumSecond);
-    game.chooseLevel(Level::Medium);
-    EXPECT_TRUE(w.mnumedium->isChecked());
+    game.chooseLevel("medium");
+    EXPECT_TRUE(w.levelItem(*levelNamed("medium"))->isChecked());
     EXPECT_EQ(w.currentList(), &mediumFirst);
     EXPECT_EQ(w.wordIndex(), 5);
     EXPECT_EQ(shownWord(), "single");
@@ -215,7 +214,7 @@ TEST_F(Turns, AmIRightBeforeAnyLevelAsksForOneAndChangesNothing)
 
 TEST_F(Turns, AWrongAnswerBesideTheShipOnlyMovesOn)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.answerWrong();
     EXPECT_EQ(w.pirate().x, 340);
     EXPECT_EQ(w.wordIndex(), 1);
@@ -223,7 +222,7 @@ TEST_F(Turns, AWrongAnswerBesideTheShipOnlyMovesOn)
 
 TEST_F(Turns, RightAnswersWalkThePirateOffTheBoardAndWrongOnesBack)
 {
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     const int firstPirate[] = {304, 268, 232, 196, 160, 124, 88};
     for (int x : firstPirate) {
         game.answerRight();

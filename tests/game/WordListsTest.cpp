@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "game/Levels.h"
+#include "game/WordLists.h"
 
 using namespace wordlists;
 
@@ -81,15 +81,4 @@ TEST(WordLists, WordsStandAtTheirIndexAsWritten)
     };
     for (const SpotCheck &c : checks)
         EXPECT_EQ((*c.list)[size_t(c.index)], c.word) << "index " << c.index;
-}
-
-TEST(WordLists, EachLevelHasItsOwnPairOfLists)
-{
-    std::set<const WordList *> seen;
-    for (const LevelLists &l : levels) {
-        seen.insert(l.first);
-        seen.insert(l.second);
-    }
-    EXPECT_EQ(seen.size(), 8u);
-    EXPECT_EQ(levelLists(Level::Harder).second, &harderSecond);
 }

@@ -9,7 +9,7 @@ namespace {
 
 class Canvas : public ::testing::Test {
 protected:
-    void SetUp() override { game.chooseLevel(Level::Easy); }
+    void SetUp() override { game.chooseLevel("easy"); }
 
     // The scene with exactly one pirate drawn at the given place and frame, the long way.
     QImage sceneWithOnePirate(QPoint place, QPoint frame)

@@ -23,7 +23,7 @@ protected:
     {
         QObject::connect(&w, &frmScallywise::pirateDrawn,
                          [this](QPoint place, QPoint frame) { drawn.push_back({place, frame}); });
-        game.chooseLevel(Level::Easy);
+        game.chooseLevel("easy");
     }
     void rightAnswers(int n)
     {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/toolkit/Program.h"
+#include "game/Levels.h"
 #include "game/frmScallywise.h"
 
 class GameDriver {
@@ -35,11 +36,14 @@ public:
     void clear() { click(window->Cmdclear); }
     void amIRight() { click(window->Cmdamiright); }
 
-    // The level shortcuts: Ctrl+E, Ctrl+M, Ctrl+H, Ctrl+D, sent to whatever has the focus.
-    void chooseLevel(Level level)
+    // The level's shortcut, as its LEVEL item shows it, sent to whatever has the focus.
+    void chooseLevel(std::string_view caption)
     {
-        static constexpr Qt::Key keys[] = {Qt::Key_E, Qt::Key_M, Qt::Key_H, Qt::Key_D};
-        QTest::keyClick(focused(), keys[int(level)], Qt::ControlModifier);
+        const Level *level = levelNamed(caption);
+        ASSERT_TRUE(level) << caption;
+        const QKeySequence keys = window->levelItem(*level)->shortcut();
+        ASSERT_FALSE(keys.isEmpty()) << caption;
+        QTest::keySequence(focused(), keys);
     }
 
     QWidget *focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : window.get(); }
@@ -72,7 +76,7 @@ public:
     void fallPirates(int n)
     {
         if (!window->currentList())
-            chooseLevel(Level::Easy);
+            chooseLevel("easy");
         const int target = window->pirate().pirateCount + n;
         while (window->pirate().pirateCount < target)
             answerRight();

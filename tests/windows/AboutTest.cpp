@@ -121,7 +121,7 @@ TEST_F(About, ItIsADialogOfTheGameWindowThatTakesTheKeyboardAndTheGameStaysUsabl
 
     QApplication::setActiveWindow(&game.w());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&game.w()));
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     game.answerRight();
     EXPECT_EQ(game.answerText(), "YES!");
     EXPECT_TRUE(about->isVisible());

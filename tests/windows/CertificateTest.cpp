@@ -2,6 +2,7 @@
 // paper, what the player sees after printing, and the way out of the game.
 #include <QMenuBar>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "CertificateWindow.h"
 #include "app/toolkit/Pictures.h"
@@ -46,37 +47,37 @@ int pixelsNear(const QImage &picture, const QRect &place, QRgb colour, int toler
 
 class Certificate : public ::testing::Test {
 protected:
-    CheckedLevels levels;
+    GivenRank levels;
     CertificateWindow cert{levels};
     Frmreward &w = cert.w();
 };
 
 }  // namespace
 
-TEST(CertificateName, TheRankOfTheFirstCheckedLevelGoesBeforeTheName)
+TEST(CertificateName, TheRankOfTheCheckedLevelGoesBeforeTheName)
 {
     struct Case {
-        std::set<Level> checked;
+        std::string_view rank;
         QString name;
         QString nameLine;
     };
-    const Case cases[] = {
-        {{Level::Easy}, "Anna", "Captain Anna"},
-        {{Level::Medium}, "Anna", "Commander Anna"},
-        {{Level::Harder}, "Anna", "Vice Admiral Anna"},
-        {{Level::Difficult}, "Anna", "Admiral Anna"},
+    std::vector<Case> cases;
+    for (const Level &level : levels)
+        cases.push_back({level.rank, "Anna", qstr(level.rank) + "Anna"});
+    const std::string_view easy = rankOf("easy");
+    const std::string_view difficult = rankOf("difficult");
+    cases.insert(cases.end(), {
         {{}, "Anna", "Anna"},
-        {{Level::Difficult}, "", "Admiral "},
+        {difficult, "", qstr(difficult)},
         {{}, "", ""},
-        {{Level::Medium, Level::Difficult}, "Jo", "Commander Jo"},
-        {{Level::Easy}, "  Long John  ", "Captain   Long John  "},
-        {{Level::Easy}, "<b>Jo</b>", "Captain <b>Jo</b>"},
-    };
+        {easy, "  Long John  ", qstr(easy) + "  Long John  "},
+        {easy, "<b>Jo</b>", qstr(easy) + "<b>Jo</b>"},
+    });
     for (const Case &c : cases) {
         SCOPED_TRACE(c.nameLine.toStdString());
-        CheckedLevels levels;
-        levels.checked = c.checked;
-        CertificateWindow cert(levels);
+        GivenRank rank;
+        rank.rank = c.rank;
+        CertificateWindow cert(rank);
         cert.typeName(c.name);
         cert.click(cert.w().Cmdmyname);
         EXPECT_EQ(cert.nameLine(), c.nameLine);
@@ -86,7 +87,7 @@ TEST(CertificateName, TheRankOfTheFirstCheckedLevelGoesBeforeTheName)
 
 TEST_F(Certificate, TheNameGoesOnOnceAndThePrintPartIsLeftAlone)
 {
-    levels.checked = {Level::Easy};
+    levels.rank = rankOf("easy");
     cert.typeName("Anna");
     cert.click(w.Cmdmyname);
 
@@ -101,7 +102,7 @@ TEST_F(Certificate, TheNameGoesOnOnceAndThePrintPartIsLeftAlone)
 
 TEST_F(Certificate, EnterRightAfterTypingTheNamePutsItOn)
 {
-    levels.checked = {Level::Harder};
+    levels.rank = rankOf("harder");
     ASSERT_EQ(cert.focused(), cert.nameEditor());
     QTest::keyClicks(cert.focused(), "Ben");
     QTest::keyClick(cert.focused(), Qt::Key_Return);
@@ -158,7 +159,7 @@ TEST_F(Certificate, PrintingBeforeTheNamePutsTheNameBoxOnPaperButNeverThePrintOr
 
 TEST_F(Certificate, PrintingAfterTheNamePutsTheNameLineOnPaper)
 {
-    levels.checked = {Level::Medium};
+    levels.rank = rankOf("medium");
     cert.typeName("Eve");
     cert.click(w.Cmdmyname);
     cert.click(w.Cmdprintit);
@@ -240,24 +241,36 @@ TEST_F(Certificate, TheBlankMenuEntryDoesNothing)
 TEST(CertificateOverTheGame, TheRankFollowsTheLevelCheckedWhenTheNameGoesOn)
 {
     GameDriver game;
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     CertificateWindow cert(game.w());
     cert.typeName("Fay");
 
     // The player goes back to the game and changes the level while the certificate is open.
     QApplication::setActiveWindow(&game.w());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&game.w()));
-    game.chooseLevel(Level::Difficult);
-    ASSERT_TRUE(game.w().mnudifficult->isChecked());
+    game.chooseLevel("difficult");
+    ASSERT_TRUE(game.w().levelItem(*levelNamed("difficult"))->isChecked());
 
     cert.click(cert.w().Cmdmyname);
-    EXPECT_EQ(cert.nameLine(), "Admiral Fay");
+    EXPECT_EQ(cert.nameLine(), qstr(rankOf("difficult")) + "Fay");
+}
+
+TEST(CertificateOverTheGame, WithSeveralItemsCheckedTheFirstInMenuOrderGivesTheRank)
+{
+    GameDriver game;
+    ASSERT_GE(levels.size(), 2u);
+    for (const Level &level : levels.subspan(1))
+        game.w().levelItem(level)->setChecked(true);
+    CertificateWindow cert(game.w());
+    cert.typeName("Jo");
+    cert.click(cert.w().Cmdmyname);
+    EXPECT_EQ(cert.nameLine(), qstr(levels[1].rank) + "Jo");
 }
 
 TEST(CertificateOverTheGame, ClosingItUnloadsItAndTheGameGoesOn)
 {
     GameDriver game;
-    game.chooseLevel(Level::Medium);
+    game.chooseLevel("medium");
     CertificateWindow cert(game.w());
     QPointer<Frmreward> window = cert.window;
 

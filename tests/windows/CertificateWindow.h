@@ -1,4 +1,4 @@
-// A certificate window on the screen for a test, with its level items and its printer in the
+// A certificate window on the screen for a test, with its rank and its printer in the
 // test's hands, and the program's ending counted instead of done.
 #pragma once
 
@@ -6,16 +6,26 @@
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <set>
+#include <string_view>
 
 #include "app/toolkit/Program.h"
+#include "game/Levels.h"
 #include "windows/Frmreward.h"
 
-// Level items as the test checks them.
-struct CheckedLevels : LevelChecks {
-    std::set<Level> checked;
-    bool isChecked(Level level) const override { return checked.count(level) > 0; }
+// The rank as the test gives it, in place of the game's level items; empty as if none were checked.
+struct GivenRank : RankSource {
+    std::string_view rank;
+    std::string_view rankTitle() const override { return rank; }
 };
+
+// The rank the level table gives the level of this caption.
+inline std::string_view rankOf(std::string_view caption)
+{
+    const Level *level = levelNamed(caption);
+    EXPECT_TRUE(level) << caption;
+    return level ? level->rank : std::string_view();
+}
+inline QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // Keeps every picture it is given and answers as told.
 struct RecordingPrinter : CertificatePrinter {
@@ -30,7 +40,7 @@ struct RecordingPrinter : CertificatePrinter {
 
 class CertificateWindow {
 public:
-    explicit CertificateWindow(const LevelChecks &levels, bool recordPrints = true)
+    explicit CertificateWindow(const RankSource &levels, bool recordPrints = true)
     {
         previousEnder_ = toolkit::setProgramEnder([this] { ++programEnds; });
         window = new Frmreward(levels);

@@ -41,7 +41,7 @@ void expectWindow(toolkit::Form &form, const WindowLook &look)
 
 TEST(CertificateLayout, EveryControlAsTheTableSays)
 {
-    CheckedLevels levels;
+    GivenRank levels;
     CertificateWindow cert(levels, false);
     Frmreward &w = cert.w();
     layoutcheck::expectMatchesLayout(w);

@@ -2,7 +2,7 @@
 // label's place, colour, underline and centring, made smaller until it fits on one line, and from
 // 12 points down wrapped onto two lines. Every line's ink lies wholly inside the label.
 #include <gtest/gtest.h>
-#include <set>
+#include <algorithm>
 
 #include "CertificateWindow.h"
 #include "app/toolkit/FittingLabel.h"
@@ -11,9 +11,18 @@
 
 namespace {
 
+// The caption of the level whose rank is the longest, the hardest to fit.
+std::string_view longestRankCaption()
+{
+    return std::max_element(levels.begin(), levels.end(), [](const Level &a, const Level &b) {
+        return a.rank.size() < b.rank.size();
+    })->caption;
+}
+const std::string_view longestRankLevel = longestRankCaption();
+
 struct Case {
     const char *what;
-    std::set<Level> checked;
+    std::string_view level;  // caption of the checked level, or empty for none
     QString name;
     int lines;             // how many lines the name line takes
     double atMostPoints;   // its font, at most this big
@@ -21,14 +30,14 @@ struct Case {
 };
 
 const Case cases[] = {
-    {"a short rank and name keep the label's own size", {Level::Easy}, "Jo", 1, 26.25, 26.25},
-    {"the longest rank with a short name", {Level::Harder}, "Jo", 1, 26.25, 20},
-    {"the longest rank with a first name and surname", {Level::Harder}, "Ann Bonny", 1, 25.75, 12},
-    {"the longest rank with a name of 30 characters", {Level::Harder}, "Wilhelmina Montgomery-Whitmore", 2, 12, 12},
-    {"30 capitals", {Level::Harder}, "MAXIMILIANA WOLFGANG MCMURDOCH", 2, 12, 12},
-    {"30 letters and no space to break at", {Level::Harder}, "Wilhelminamontgomerywhitmoreee", 2, 12, 12},
-    {"the longest rank and an empty name", {Level::Harder}, "", 1, 26.25, 20},
-    {"no level and an empty name: nothing shows", {}, "", 1, 26.25, 26.25},
+    {"a short rank and name keep the label's own size", "easy", "Jo", 1, 26.25, 26.25},
+    {"the longest rank with a short name", longestRankLevel, "Jo", 1, 26.25, 20},
+    {"the longest rank with a first name and surname", longestRankLevel, "Ann Bonny", 1, 25.75, 12},
+    {"the longest rank with a name of 30 characters", longestRankLevel, "Wilhelmina Montgomery-Whitmore", 2, 12, 12},
+    {"30 capitals", longestRankLevel, "MAXIMILIANA WOLFGANG MCMURDOCH", 2, 12, 12},
+    {"30 letters and no space to break at", longestRankLevel, "Wilhelminamontgomerywhitmoreee", 2, 12, 12},
+    {"the longest rank and an empty name", longestRankLevel, "", 1, 26.25, 20},
+    {"no level and an empty name: nothing shows", "", "", 1, 26.25, 26.25},
 };
 
 }  // namespace
@@ -37,8 +46,8 @@ TEST(NameLine, TheWholeRankAndNameShowInsideTheLabel)
 {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        CheckedLevels levels;
-        levels.checked = c.checked;
+        GivenRank levels;
+        levels.rank = c.level.empty() ? std::string_view() : rankOf(c.level);
         CertificateWindow cert(levels);
         Frmreward &w = cert.w();
         cert.typeName(c.name);
@@ -80,8 +89,8 @@ TEST(NameLine, ANameTooLongForTwoLinesEndsInAnEllipsis)
 {
     for (const int length : {200, 32767}) {
         SCOPED_TRACE(length);
-        CheckedLevels levels;
-        levels.checked = {Level::Medium};
+        GivenRank levels;
+        levels.rank = rankOf("medium");
         CertificateWindow cert(levels);
         Frmreward &w = cert.w();
         w.Txtmyname->setText(QString(length, u'W'));
@@ -90,7 +99,7 @@ TEST(NameLine, ANameTooLongForTwoLinesEndsInAnEllipsis)
         const auto fit = qobject_cast<toolkit::FittingLabel *>(w.Label1)->fit();
         ASSERT_EQ(fit.lines.size(), 2);
         EXPECT_EQ(fit.font.pointSizeF(), toolkit::FittingLabel::smallest);
-        EXPECT_EQ(fit.lines[0], "Commander");
+        EXPECT_EQ(fit.lines[0], qstr(rankOf("medium")).trimmed());
         EXPECT_TRUE(fit.lines[1].startsWith("WWW"));
         EXPECT_TRUE(fit.lines[1].endsWith(QChar(0x2026))) << fit.lines[1].toStdString();
         const QRect ink = nameline::inkAround(w.certificateImage(), 12);

@@ -53,7 +53,7 @@ TEST(TabOrder, TheGameWindowBothWaysWithNewWordDisabledAndEnabled)
         SCOPED_TRACE("NEW WORD disabled");
         expectTabOrderBothWays(&w, {answer, w.Cmdquit, w.Cmdclear, score, w.Cmdamiright});
     }
-    game.chooseLevel(Level::Easy);
+    game.chooseLevel("easy");
     {
         SCOPED_TRACE("NEW WORD enabled");
         expectTabOrderBothWays(&w, {answer, w.Cmdquit, w.Cmdclear, score, w.Cmdnextword, w.Cmdamiright});
@@ -67,7 +67,7 @@ TEST(TabOrder, TheGameWindowBothWaysWithNewWordDisabledAndEnabled)
 
 TEST(TabOrder, TheCertificateBothWaysAsItsButtonsComeAndGo)
 {
-    CheckedLevels levels;
+    GivenRank levels;
     CertificateWindow cert(levels);
     Frmreward &w = cert.w();
     QWidget *const name = w.Txtmyname->editor();

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "game/Levels.h"
 #include "app/Frmfirst.h"
 #include "app/toolkit/Program.h"
 #include "game/frmScallywise.h"
@@ -54,7 +55,7 @@ TEST(WholeGame, FromTheTitleToThePrintedCertificateByKeysAlone)
     ASSERT_TRUE(QTest::qWaitForWindowActive(game));
 
     press(Qt::Key_E, Qt::ControlModifier);
-    ASSERT_TRUE(game->mnueasy->isChecked());
+    ASSERT_TRUE(game->levelItem(*levelNamed("easy"))->isChecked());
     int answers = 0;
     while (!game->certificate() && answers < 200) {
         press(Qt::Key_N, Qt::AltModifier);

@@ -148,8 +148,8 @@ TEST(RealPrinter, ThePrintedPageIsTheCertificateWithoutItsButtons)
     ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
     const ScopedEnv homeForTheTest("HOME", home.path().toUtf8());  // so a save instead of a print would show
 
-    CheckedLevels levels;
-    levels.checked = {Level::Easy};
+    GivenRank levels;
+    levels.rank = rankOf("easy");
     CertificateWindow cert(levels, false);
     const QImage printed = nameAndPrint(cert);
     EXPECT_FALSE(cert.w().Lblprintnote->isVisible()) << cert.w().Lblprintnote->text().toStdString();
@@ -173,8 +173,8 @@ TEST(RealPrinter, TheWholeNameLineIsOnThePageInsideItsLabel)
     for (const QString name : {"Ann Bonny", "Wilhelmina Montgomery-Whitmore"}) {
         SCOPED_TRACE(name.toStdString());
         const QStringList before = pdfsIn(outFolder);
-        CheckedLevels levels;
-        levels.checked = {Level::Harder};
+        GivenRank levels;
+        levels.rank = rankOf("harder");
         CertificateWindow cert(levels, false);
         cert.typeName(name);
         cert.click(cert.w().Cmdmyname);
@@ -212,8 +212,8 @@ TEST(RefusingPrinter, TheCertificateIsSavedInsteadOfLost)
     ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
     const ScopedEnv homeForTheTest("HOME", home.path().toUtf8());
 
-    CheckedLevels levels;
-    levels.checked = {Level::Easy};
+    GivenRank levels;
+    levels.rank = rankOf("easy");
     CertificateWindow cert(levels, false);
     const QImage printed = nameAndPrint(cert);
 
@@ -231,8 +231,8 @@ TEST(NoPrinter, SavedInTheDocumentsFolderAndNeverOverwritten)
     ASSERT_TRUE(QDir(documents).exists()) << documents.toStdString();
     ASSERT_TRUE(pdfsIn(documents).isEmpty());
 
-    CheckedLevels levels;
-    levels.checked = {Level::Easy};
+    GivenRank levels;
+    levels.rank = rankOf("easy");
     QString first;
     QByteArray firstBytes;
     {
