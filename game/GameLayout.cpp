@@ -93,19 +93,19 @@ constexpr ControlSpec controls[] = {
     {.name = "Imgship1", .kind = K::Image, .left = 9120, .top = 6840, .width = 1890, .height = 1455,
      .flags = Hidden | Bordered, .picture = art::ship, .accessibleName = "ship"},
 
-    // Never visible: the sheets the pirate is drawn from, and the sound players.
+    // Never visible: the sheets the pirate is drawn from, and the sound players (their clips: roster/Cues.h).
     {.name = "Picsprite", .kind = K::PictureBox, .left = 120, .top = 120, .width = 2655, .height = 5535,
      .flags = Hidden | Bordered, .picture = art::spriteSheet},
     {.name = "Picmask", .kind = K::PictureBox, .left = 120, .top = 120, .width = 2655, .height = 5535,
      .flags = Hidden | Bordered, .picture = art::maskSheet},
     {.name = "MMcurses", .kind = K::Player, .left = 3120, .top = 120, .width = 420, .height = 615,
-     .caption = "curses.wav", .flags = Hidden},
+     .flags = Hidden},
     {.name = "MMmust", .kind = K::Player, .left = 3600, .top = 120, .width = 420, .height = 615,
-     .caption = "must.wav", .flags = Hidden},
+     .flags = Hidden},
     {.name = "MMfleet", .kind = K::Player, .left = 4080, .top = 120, .width = 420, .height = 615,
-     .caption = "fleet.wav", .flags = Hidden},
+     .flags = Hidden},
     {.name = "MMvoices", .kind = K::Player, .left = 4680, .top = 120, .width = 420, .height = 615,
-     .caption = "voices.wav", .flags = Hidden},
+     .flags = Hidden},
 };
 
 // The menu bar: LEVEL, holding one checkable item per row of the level table, then ABOUT.

@@ -35,10 +35,12 @@ frmScallywise::frmScallywise(QWidget *parent) : toolkit::Form(gamelayout::layout
     mnuabout = menuItem("mnuabout");
     Picsprite = find<toolkit::PictureBox>("Picsprite");
     Picmask = find<toolkit::PictureBox>("Picmask");
-    MMmust = makePlayer("MMmust");
-    MMcurses = makePlayer("MMcurses");
-    MMvoices = makePlayer("MMvoices");
-    MMfleet = makePlayer("MMfleet");
+    for (const roster::CueClip &c : roster::cues)
+        players_[size_t(c.cue)] = makePlayer(c);
+    MMmust = player(roster::Cue::Must);
+    MMcurses = player(roster::Cue::Curses);
+    MMvoices = player(roster::Cue::Voices);
+    MMfleet = player(roster::Cue::Fleet);
     compositor_ = std::make_unique<Compositor>(Picsprite->image(), Picmask->image());
 
     connect(Cmdnextword, &QPushButton::clicked, this, &frmScallywise::Cmdnextword_Click);
@@ -63,14 +65,16 @@ frmScallywise::~frmScallywise()
     delete certificate_;  // it ends with the game
 }
 
-MMControl *frmScallywise::makePlayer(std::string_view name)
+MMControl *frmScallywise::makePlayer(const roster::CueClip &c)
 {
-    const toolkit::ControlSpec *spec = specOf(name);
-    const QString file = QString::fromUtf8(spec->caption.data(), qsizetype(spec->caption.size()));
-    auto *player = new MMControl(QStringLiteral("waveaudio"), file, this);
-    player->setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
-    return player;
+    // The layout keeps the player's place; its clip comes from the cue table.
+    Q_ASSERT(specOf(c.player) && specOf(c.player)->kind == toolkit::ControlKind::Player);
+    auto *made = new MMControl(QStringLiteral("waveaudio"), QString::fromUtf8(c.clip.data(), qsizetype(c.clip.size())), this);
+    made->setObjectName(QString::fromUtf8(c.player.data(), qsizetype(c.player.size())));
+    return made;
 }
+
+MMControl *frmScallywise::player(roster::Cue cue) const { return players_.at(size_t(cue)); }
 
 void frmScallywise::Form_Load()
 {
@@ -211,23 +215,10 @@ void frmScallywise::faces()
     const roster::Fallen &fallen = roster::crew[count - 1];
     control(fallen.face)->show();
     control(fallen.name)->show();
-    switch (fallen.cue) {
-    case roster::Cue::Curses:
-        curses();
-        break;
-    case roster::Cue::Voices:
-        control(fallen.ship)->show();
-        voices();
-        break;
-    case roster::Cue::VoicesTwice:
-        voices();
-        control(fallen.ship)->show();
-        voices();
-        break;
-    case roster::Cue::Fleet:
-        control(fallen.ship)->show();
-        fleet();
-        break;
+    for (int run = 1; run <= fallen.runs; ++run) {
+        if (run == fallen.runs && !fallen.ship.empty())
+            control(fallen.ship)->show();
+        cue(fallen.cue);
     }
     if (fallen.earnsCertificate)
         showCertificate();
@@ -242,18 +233,19 @@ void frmScallywise::showCertificate()
     certificate_->showForm();
 }
 
-void frmScallywise::cue(MMControl *player)
+void frmScallywise::cue(roster::Cue cue)
 {
+    MMControl *player = this->player(cue);
     emit cueRun(player->objectName());
     player->setCommand(QStringLiteral("open"));
     player->setCommand(QStringLiteral("play"));
     player->setCommand(QStringLiteral("prev"));
 }
 
-void frmScallywise::must() { cue(MMmust); }
-void frmScallywise::curses() { cue(MMcurses); }
-void frmScallywise::voices() { cue(MMvoices); }
-void frmScallywise::fleet() { cue(MMfleet); }
+void frmScallywise::must() { cue(roster::Cue::Must); }
+void frmScallywise::curses() { cue(roster::Cue::Curses); }
+void frmScallywise::voices() { cue(roster::Cue::Voices); }
+void frmScallywise::fleet() { cue(roster::Cue::Fleet); }
 
 void frmScallywise::closeEvent(QCloseEvent *event)
 {

@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QPoint>
 #include <QPointer>
+#include <array>
 #include <chrono>
 #include <memory>
 #include <string_view>
 
 #include "app/toolkit/Form.h"
 #include "game/WordLists.h"
+#include "roster/Cues.h"
 #include "roster/MMControl.h"
 #include "sprite/Compositor.h"
 #include "sprite/PirateWalk.h"
@@ -46,7 +48,9 @@ public:
     void MoveIt();
     void faces();
 
-    // Sound cues.
+    // Sound cues; each runs the hidden player the cue table gives it.
+    MMControl *player(roster::Cue cue) const;
+    void cue(roster::Cue cue);
     void must();
     void curses();
     void voices();
@@ -93,8 +97,7 @@ protected:
 
 private:
     const Level *checkedLevel() const;
-    MMControl *makePlayer(std::string_view name);
-    void cue(MMControl *player);
+    MMControl *makePlayer(const roster::CueClip &cue);
     void paceFrame();
     void showCertificate();
 
@@ -104,6 +107,7 @@ private:
     PirateWalk pirate_;
     std::unique_ptr<Compositor> compositor_;
     QPointer<Frmreward> certificate_;
+    std::array<MMControl *, std::size(roster::cues)> players_{};
     bool fallPaced_ = true;
     std::chrono::steady_clock::time_point nextFrame_{};
 };

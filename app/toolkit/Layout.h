@@ -38,7 +38,7 @@ enum class ControlKind : std::uint8_t {
     Image,       // picture stretched to the control
     PictureBox,  // hidden holder of a persistent picture
     Line,
-    Player,      // multimedia player: no widget; the window builds its own player from the row
+    Player,      // multimedia player: no widget; the window builds its own player for the row
 };
 
 enum class Align : std::uint8_t { Left, Centre };
@@ -67,7 +67,7 @@ struct ControlSpec {
     std::string_view name;
     ControlKind kind = ControlKind::Label;
     int left = 0, top = 0, width = 0, height = 0;  // twips; a line's start is (left, top)
-    std::string_view caption;                      // text, caption, or a player's file name
+    std::string_view caption;                      // text or caption
     FontSpec font{};
     Colour foreColour = systemColour;
     Colour backColour = systemColour;

@@ -11,13 +11,21 @@
 
 #include "StillPlays.h"
 #include "TestClips.h"
+#include "roster/Cues.h"
 #include "roster/WaveFolder.h"
 #include "support/ScopedEnv.h"
 #include "support/WaitUntil.h"
 
 namespace {
 
-const char *const clipNames[] = {"must.wav", "curses.wav", "voices.wav", "fleet.wav"};
+// Every clip the game's cues open.
+QStringList clipNames()
+{
+    QStringList names;
+    for (const roster::CueClip &c : roster::cues)
+        names << QString::fromUtf8(c.clip.data(), qsizetype(c.clip.size()));
+    return names;
+}
 
 bool runningAsRoot() { return geteuid() == 0; }
 
@@ -32,7 +40,7 @@ struct WaveFault {
 QString folderOfGoodClips(const QDir &root, const QString &name = QStringLiteral("waves"))
 {
     root.mkdir(name);
-    for (const char *clip : clipNames)
+    for (const QString &clip : clipNames())
         testclips::writeFile(root.filePath(name + "/" + clip), testclips::toneClip(std::chrono::milliseconds(50)));
     return root.filePath(name);
 }
@@ -41,8 +49,8 @@ QString folderOfGoodClips(const QDir &root, const QString &name = QStringLiteral
 QString folderOf(const QDir &root, const std::function<bool(const QString &path)> &makeClip)
 {
     root.mkdir(QStringLiteral("waves"));
-    for (const char *clip : clipNames)
-        EXPECT_TRUE(makeClip(root.filePath(QStringLiteral("waves/") + clip))) << clip;
+    for (const QString &clip : clipNames())
+        EXPECT_TRUE(makeClip(root.filePath(QStringLiteral("waves/") + clip))) << clip.toStdString();
     return root.filePath(QStringLiteral("waves"));
 }
 
@@ -57,7 +65,7 @@ const WaveFault faults[] = {
     {"clips nobody may read (mode 000)",
      [](const QDir &root) {
          const QString folder = folderOfGoodClips(root);
-         for (const char *clip : clipNames)
+         for (const QString &clip : clipNames())
              chmod(QFile::encodeName(folder + "/" + clip), 0);
          return folder;
      },

@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "SoundServer.h"
 #include "game/frmScallywise.h"
+#include "roster/Cues.h"
 #include "roster/WaveFolder.h"
 #include "roster/WaveHeader.h"
 
@@ -61,12 +63,15 @@ TEST(GameSound, EachCuePlaysItsOwnClip)
         QString clip;
         std::function<void(frmScallywise &)> run;  // empty: the window's load runs it
     };
-    const Cue cues[] = {
-        {"must.wav", {}},
-        {"curses.wav", &frmScallywise::curses},
-        {"voices.wav", &frmScallywise::voices},
-        {"fleet.wav", &frmScallywise::fleet},
-    };
+    // Every cue of the table, each with the clip the table gives it.
+    std::vector<Cue> cues;
+    for (const roster::CueClip &c : roster::cues) {
+        const QString clip = QString::fromUtf8(c.clip.data(), qsizetype(c.clip.size()));
+        if (c.cue == roster::Cue::Must)
+            cues.insert(cues.begin(), {clip, {}});
+        else
+            cues.push_back({clip, [cue = c.cue](frmScallywise &game) { game.cue(cue); }});
+    }
     std::vector<Clip> clips;
     for (const Cue &cue : cues) {
         const auto clip = readClip(waveFolder, cue.clip);
@@ -88,7 +93,7 @@ TEST(GameSound, EachCuePlaysItsOwnClip)
     {
         startedAt.push_back(int(sinceRecording.elapsed()));
         frmScallywise game;  // its load runs the opening cue
-        for (size_t i = 0; i < std::size(cues); ++i) {
+        for (size_t i = 0; i < cues.size(); ++i) {
             if (cues[i].run) {
                 startedAt.push_back(int(sinceRecording.elapsed()));
                 cues[i].run(game);
@@ -101,7 +106,7 @@ TEST(GameSound, EachCuePlaysItsOwnClip)
     qunsetenv(waves::overrideVariable);
 
     const QList<Heard> heard = heardIn(recording.stop());
-    for (size_t i = 0; i < std::size(cues); ++i) {
+    for (size_t i = 0; i < cues.size(); ++i) {
         const int span = spanBetween(heard, startedAt[i], startedAt[i + 1]);
         // The clip whose sounding length is nearest the heard one is the clip that played.
         const Clip *nearest = &clips.front();
