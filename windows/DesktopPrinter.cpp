@@ -11,7 +11,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <cerrno>
 #include <cups/cups.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 const QString DesktopPrinter::documentName = QStringLiteral("Scallywise certificate");
 
@@ -53,34 +56,43 @@ static QString candidateName(int number)
     return QStringLiteral("%1 (%2).pdf").arg(DesktopPrinter::documentName).arg(number);
 }
 
+// Creates the file only if nothing at all stands under its name: an existing file is never written
+// over and a link, dangling or not, is never followed, also when it appears a moment earlier.
+// -1 with errno EEXIST when the name is taken.
+static int createNewFile(const QString &path)
+{
+    return ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
 QString DesktopPrinter::saveAsPdf(const QImage &picture, const QString &folder)
 {
     const QDir dir(folder);
     for (int number = 1; number < 10000; ++number) {
-        QFile file(dir.filePath(candidateName(number)));
-        if (file.exists())
-            continue;
-        // NewOnly creates the file or fails: a file that appears meanwhile is never overwritten.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (file.exists())
-                continue;
-            return {};
+        const QString path = dir.filePath(candidateName(number));
+        const int fd = createNewFile(path);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;  // a file, folder or link has the name: the next name may be free
+            return {};     // the folder will not take a file
         }
+        QFile file;
         bool drawn = false;
-        {
+        if (file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
             QPdfWriter writer(&file);
             writer.setTitle(documentName);
             writer.setCreator(QStringLiteral("Scallywise"));
             const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
             writer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
             drawn = paintOnPage(writer, picture);
+        } else {
+            ::close(fd);
         }
         file.close();
         if (!drawn || file.error() != QFileDevice::NoError) {
-            file.remove();  // ours, and unfinished
+            QFile::remove(path);  // ours, and unfinished
             return {};
         }
-        return QFileInfo(file).absoluteFilePath();
+        return QFileInfo(path).absoluteFilePath();
     }
     return {};
 }

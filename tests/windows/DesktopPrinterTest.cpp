@@ -97,6 +97,65 @@ TEST_F(NoPrinter, PrintingAgainKeepsTheFirstCopy)
     EXPECT_EQ(contents(first.file), firstBytes);
 }
 
+TEST_F(NoPrinter, AnEarlierCertificateStaysByteForByteAndTheNewOneTakesTheNextName)
+{
+    DesktopPrinter printer({folder.path()});
+    const auto earlier = printer.print(quarters({400, 600}));
+    ASSERT_EQ(earlier.file, in("Scallywise certificate.pdf"));
+    const QByteArray earlierBytes = contents(earlier.file);
+    ASSERT_TRUE(earlierBytes.startsWith("%PDF-"));
+
+    const auto outcome = printer.print(quarters());
+
+    EXPECT_EQ(outcome.kind, Kind::Saved);
+    EXPECT_EQ(outcome.file, in("Scallywise certificate (2).pdf"));
+    EXPECT_EQ(contents(earlier.file), earlierBytes);
+    EXPECT_NE(contents(outcome.file), earlierBytes);
+}
+
+// Whatever stands under the name, a link above all, is passed over for the next name: a link is
+// never followed, so nothing is made or written where it points.
+TEST_F(NoPrinter, ALinkOrFolderUnderTheNameIsPassedOverNotFollowed)
+{
+    struct Case {
+        const char *what;
+        bool targetExists;  // the link points at someone's file rather than at nothing
+        bool folder;        // a folder rather than a link stands under the name
+    };
+    const Case cases[] = {
+        {"a dangling link", false, false},
+        {"a link to someone's file", true, false},
+        {"a folder", false, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir, elsewhere;
+        const QString name = dir.filePath("Scallywise certificate.pdf");
+        const QString target = QDir(elsewhere.path()).filePath("target.pdf");
+        if (c.targetExists)
+            writeFile(target, "someone else's file");
+        if (c.folder)
+            ASSERT_TRUE(QDir().mkdir(name));
+        else
+            ASSERT_TRUE(QFile::link(target, name));
+
+        DesktopPrinter printer({dir.path()});
+        const auto outcome = printer.print(quarters());
+
+        EXPECT_EQ(outcome.kind, Kind::Saved);
+        EXPECT_EQ(outcome.file, dir.filePath("Scallywise certificate (2).pdf"));
+        EXPECT_TRUE(contents(outcome.file).startsWith("%PDF-"));
+        if (c.folder) {
+            EXPECT_TRUE(QFileInfo(name).isDir());
+        } else {
+            EXPECT_EQ(QFileInfo(name).symLinkTarget(), target);
+            EXPECT_EQ(QFileInfo::exists(target), c.targetExists);
+            if (c.targetExists)
+                EXPECT_EQ(contents(target), "someone else's file");
+        }
+    }
+}
+
 TEST_F(NoPrinter, GoesToTheNextFolderWhenOneWillNotTakeIt)
 {
     const QString missing = in("no such folder");
