@@ -1,16 +1,27 @@
-// The word lists: seventy lower-case words each, the known repeats, and spot checks by index.
+// The word lists: seventy lower-case words each, the known repeats, and every word of the eight
+// lists pinned by a digest.
+#include <QCryptographicHash>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 #include <map>
 #include <set>
 
+#include "game/Levels.h"
 #include "game/WordLists.h"
 
 using namespace wordlists;
 
 namespace {
 
-const WordList *const allLists[] = {&easyFirst,   &easySecond,   &mediumFirst,    &mediumSecond,
-                                    &harderFirst, &harderSecond, &difficultFirst, &difficultSecond};
+// Every list the levels ask.
+std::vector<const WordList *> allLists()
+{
+    std::vector<const WordList *> lists;
+    for (const Level &level : levels)
+        lists.insert(lists.end(), {level.first, level.second});
+    return lists;
+}
 
 int occurrences(const WordList &list, std::string_view word)
 {
@@ -21,7 +32,7 @@ int occurrences(const WordList &list, std::string_view word)
 
 TEST(WordLists, EveryWordIsThreeToFifteenLowerCaseLetters)
 {
-    for (const WordList *list : allLists) {
+    for (const WordList *list : allLists()) {
         for (std::string_view word : *list) {
             EXPECT_GE(word.size(), 3u) << word;
             EXPECT_LE(word.size(), 15u) << word;
@@ -42,7 +53,8 @@ TEST(WordLists, RepeatsStandAsOftenAsTheyAreAsked)
     // Words that stand in more than one list, and no other repeats within a list.
     std::map<std::string_view, int> listsHolding;
     int repeatsWithinLists = 0;
-    for (const WordList *list : allLists) {
+    for (const WordList *list : {&easyFirst, &easySecond, &mediumFirst, &mediumSecond, &harderFirst,
+                                 &harderSecond, &difficultFirst, &difficultSecond}) {
         std::set<std::string_view> seen(list->begin(), list->end());
         repeatsWithinLists += int(list->size() - seen.size());
         for (std::string_view w : seen)
@@ -59,26 +71,48 @@ TEST(WordLists, RepeatsStandAsOftenAsTheyAreAsked)
     EXPECT_EQ(listsHolding.size(), 8u * 70u - 5u - 4u);
 }
 
-struct SpotCheck {
-    const WordList *list;
-    int index;
-    std::string_view word;
+// The eight lists as the game has always asked them, pinned apart from the code that holds them:
+// each list's first and last word and a SHA-256 digest of its 70 words, one to a line in index
+// order with no line break after the last. The digest catches a single respelt or moved word.
+struct Golden {
+    std::string_view level;  // caption of the level that asks the list
+    bool second;             // its second list rather than its first
+    std::string_view firstWord;
+    std::string_view lastWord;
+    std::string_view sha256;
 };
 
-TEST(WordLists, WordsStandAtTheirIndexAsWritten)
+constexpr Golden golden[] = {
+    {"easy", false, "talk", "moon", "4401397a97a110c35e3c745223fc5e0cdb5e2a8940e06b12942679c9d34c789f"},
+    {"easy", true, "holy", "entrap", "aaeb8eabfd13a91a9bf067bd733a28149bc3ea6883b0e19d0f183da759c0612c"},
+    {"medium", false, "dread", "wetten", "8ee2fb11dbeef7d209fd54b1130fedc11a7cfc51d0bdb29e0f75aaf878f885ef"},
+    {"medium", true, "further", "nylon", "49e3cb747862e18556c7d872296ad5c05df8f01f4e5a16cc1325b5dfe83671ec"},
+    {"harder", false, "discussion", "marvellous", "743683f298fcebd1fbb6e75b05910b84c4fef20df110c5a68ee3b55c269b6e30"},
+    {"harder", true, "blunderbuss", "eroneous", "a4bf78f3c6ca2b5619dd21af573f0173f21ef93dda460ca99e81b51aa0d78eec"},
+    {"difficult", false, "devious", "mercifully", "60e525fa9a31315ab5891f40b6e8c378cfa4704e9b8ab68abf6530c27b8d5f55"},
+    {"difficult", true, "enthusiasm", "hymn", "12bf007f0ff849bcd130778ea4becd05cd9af72a53a2405369a1f5dfd18b6f51"},
+};
+
+std::string digestOf(const WordList &list)
 {
-    const SpotCheck checks[] = {
-        {&easyFirst, 0, "talk"},          {&easyFirst, 30, "sail"},           {&easyFirst, 69, "moon"},
-        {&easySecond, 0, "holy"},         {&easySecond, 31, "drey"},          {&easySecond, 69, "entrap"},
-        {&mediumFirst, 0, "dread"},       {&mediumFirst, 30, "battled"},      {&mediumFirst, 69, "wetten"},
-        {&mediumSecond, 23, "conforting"}, {&mediumSecond, 30, "vallet"},     {&mediumSecond, 69, "nylon"},
-        {&harderFirst, 9, "discussion"},  {&harderFirst, 37, "familiar"},     {&harderFirst, 69, "marvellous"},
-        {&harderSecond, 43, "decietfully"}, {&harderSecond, 69, "eroneous"}, {&harderSecond, 38, "incinerate"},
-        {&difficultFirst, 2, "inscrutible"}, {&difficultFirst, 13, "uninitiate"},
-        {&difficultFirst, 33, "hillarious"}, {&difficultFirst, 69, "mercifully"},
-        {&difficultSecond, 4, "engratiate"}, {&difficultSecond, 47, "dissatisfaction"},
-        {&difficultSecond, 61, "itinery"},  {&difficultSecond, 69, "hymn"},
-    };
-    for (const SpotCheck &c : checks)
-        EXPECT_EQ((*c.list)[size_t(c.index)], c.word) << "index " << c.index;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (i > 0)
+            hash.addData(QByteArrayView("\n"));
+        hash.addData(QByteArrayView(list[i].data(), qsizetype(list[i].size())));
+    }
+    return hash.result().toHex().toStdString();
+}
+
+TEST(WordLists, EachLevelAsksItsListsWordForWordAsTheGameAlwaysHas)
+{
+    for (const Golden &g : golden) {
+        SCOPED_TRACE(std::string(g.level) + (g.second ? ", second list" : ", first list"));
+        const Level *level = levelNamed(g.level);
+        ASSERT_TRUE(level);
+        const WordList &list = g.second ? *level->second : *level->first;
+        EXPECT_EQ(list.front(), g.firstWord);
+        EXPECT_EQ(list.back(), g.lastWord);
+        EXPECT_EQ(digestOf(list), g.sha256);
+    }
 }
