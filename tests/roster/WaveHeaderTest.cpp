@@ -78,6 +78,12 @@ TEST(WaveHeader, RefusesFilesThatAreNoPlayableClip)
         {"the header cut inside the data chunk's header", good.left(42)},
         {"the header with no samples", good.left(44)},
         {"samples cut short", good.left(good.size() / 2)},
+        // Cut by less than the headers before the samples: the samples' size is within the file's
+        // size, but not within what is left after the samples' start.
+        {"the last sample cut off", good.left(good.size() - 2)},
+        {"the last byte cut off", good.left(good.size() - 1)},
+        {"the last byte cut off after a long chunk before the samples",
+         toneWave({}, 200ms, "LIST" + QByteArray("\x40\0\0\0", 4) + QByteArray(64, 'x')).chopped(1)},
         {"samples written as an endless stream", patched(good, dataSizeAt, 0xFFFFFFFF)},
         {"no data chunk", testclips::wave({}, {}).left(36)},
         {"samples before the format", QByteArray("RIFF\x24\0\0\0WAVEdata", 16) + good.mid(40)},
