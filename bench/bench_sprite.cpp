@@ -1,5 +1,6 @@
 // Cost of drawing the pirate: one move and a whole fall, repaired or restored whole, at three screen sizes.
 #include "sprite/Compositor.h"
+#include "sprite/PirateWalk.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -17,19 +18,10 @@ struct ScreenSize {
 };
 constexpr ScreenSize screenSizes[] = {{800, 600}, {1920, 1080}, {3840, 2160}};
 
-// The fall, frame by frame: where the cell lands and which one it is. The pirate falls from
-// x 88; the last frame is held twenty times, then a new pirate stands beside the ship.
-struct FallFrame {
-    int count;
-    QPoint frame;
-    int drop;
-};
-constexpr FallFrame fallFrames[] = {
-    {3, {0, 97}, 15},   {4, {0, 97}, 16},    {3, {0, 97}, 6},    {1, {55, 97}, 6},     {1, {115, 97}, 6},
-    {1, {0, 186}, 6},   {1, {55, 186}, 6},   {1, {115, 186}, 6}, {20, {115, 186}, 0},
-};
-constexpr QPoint fallStart{88, 135};
-constexpr QPoint respawnPlace{380, 135}, respawnFrame{0, 8};
+// The fall as the game draws it, from its own frame table: the pirate falls from x 88, his last
+// frame is held, then a new pirate stands beside the ship.
+constexpr QPoint fallStart{88, PirateWalk::startY};
+constexpr QPoint respawnPlace{PirateWalk::respawnX, PirateWalk::startY}, respawnFrame{0, PirateWalk::towardsEndRow};
 
 // A walk step each way, so every call both wipes a pirate and draws one.
 constexpr QPoint stepPlaces[] = {{340, 135}, {304, 135}};
@@ -158,12 +150,18 @@ void WholeFall(benchmark::State &state)
     int framesDrawn = 0;
     for (auto _ : state) {
         QPoint place = fallStart;
-        for (const FallFrame &frames : fallFrames) {
+        QPoint frame;
+        for (const PirateWalk::FallFrames &frames : PirateWalk::fallFrames) {
+            frame = QPoint(frames.sx, frames.sy);
             for (int i = 0; i < frames.count; ++i) {
                 place.ry() += frames.drop;
-                benchmark::DoNotOptimize((compositor.*draw)(canvas, background, place, frames.frame));
+                benchmark::DoNotOptimize((compositor.*draw)(canvas, background, place, frame));
                 ++framesDrawn;
             }
+        }
+        for (int i = 0; i < PirateWalk::holdFrames; ++i) {
+            benchmark::DoNotOptimize((compositor.*draw)(canvas, background, place, frame));
+            ++framesDrawn;
         }
         benchmark::DoNotOptimize((compositor.*draw)(canvas, background, respawnPlace, respawnFrame));
         ++framesDrawn;

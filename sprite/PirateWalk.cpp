@@ -6,15 +6,7 @@ namespace {
 // The sheet column of each walk phase.
 constexpr std::int16_t phaseColumn[] = {0, 55, 115};
 
-struct FallFrames {
-    int count;
-    std::int16_t phase;
-    std::int16_t sx, sy;
-    std::int16_t drop;  // added to y before each of these frames is drawn
-};
-
-// Fifteen frames: tumbling down past the board, then sinking until only the hat shows.
-constexpr FallFrames fall[] = {
+constexpr PirateWalk::FallFrames fall[] = {
     {3, 0, 0, 97, 15},
     {4, 0, 0, 97, 16},
     {3, 0, 0, 97, 6},
@@ -26,6 +18,8 @@ constexpr FallFrames fall[] = {
 };
 
 }  // namespace
+
+constinit const std::span<const PirateWalk::FallFrames> PirateWalk::fallFrames = fall;
 
 void PirateWalk::load()
 {
@@ -69,7 +63,7 @@ void PirateWalk::pirateright()
 void PirateWalk::piratefalls()
 {
     ++pirateCount;
-    for (const FallFrames &f : fall) {
+    for (const FallFrames &f : fallFrames) {
         for (int i = 0; i < f.count; ++i) {
             phase = f.phase;
             sx = f.sx;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 class PirateWalk {
 public:
@@ -20,7 +21,18 @@ public:
     static constexpr std::int16_t fallsAtOrBelow = 110;  // a right answer here pushes him off
     static constexpr std::int16_t backStepGuard = 340;   // a wrong answer here moves nobody
     static constexpr std::int16_t towardsEndRow = 8, backRow = 278;
-    static constexpr int holdFrames = 20;
+    static constexpr int holdFrames = 20;  // the fall's last frame, drawn again this often
+
+    // A run of the fall's frames: count drawings, each after the pirate drops drop pixels, with
+    // the walk phase and sheet frame given.
+    struct FallFrames {
+        int count;
+        std::int16_t phase;
+        std::int16_t sx, sy;
+        std::int16_t drop;
+    };
+    // Fifteen frames: tumbling down past the board, then sinking until only the hat shows.
+    static const std::span<const FallFrames> fallFrames;
 
     void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
 

@@ -243,7 +243,7 @@ Action ActionPicker::single(const GameRules &rules)
         break;
     case Act::Paste: a.text = pasteText(rules.focus() != GameControl::Txtspell); break;
     case Act::LevelShortcut:
-    case Act::LevelMenu: a.level = Level(below(4)); break;
+    case Act::LevelMenu: a.level = knownLevels[below(int(std::size(knownLevels)))]; break;
     case Act::Alt: {
         std::vector<double> w;
         for (const auto &l : altLetters)

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "sprite/PirateWalk.h"
+
 namespace model {
 namespace {
 
@@ -53,17 +55,8 @@ constexpr int fallsAtOrBelow = 110;
 constexpr int staysBesideShipFrom = 340;
 constexpr int towardsEndRow = 8, backRow = 278;
 constexpr int phaseColumn[] = {0, 55, 115};
-constexpr int holdDraws = 20;
-
-struct FallRow {
-    int frames;
-    int phase, sx, sy;
-    int drop;
-};
-constexpr FallRow fallRows[] = {
-    {3, 0, 0, 97, 15},  {4, 0, 0, 97, 16},    {3, 0, 0, 97, 6},    {1, 1, 55, 97, 6},
-    {1, 2, 115, 97, 6}, {1, 3, 0, 186, 6},    {1, 4, 55, 186, 6},  {1, 5, 115, 186, 6},
-};
+// The fall's frames and how long its last one is held are the program's own table, read as they are.
+constexpr int holdDraws = PirateWalk::holdFrames;
 
 // What each of the first twelve fallen pirates reveals, in order: "show X", "cue X", "certificate".
 constexpr std::array<std::array<std::string_view, 6>, 12> reveals = {{
@@ -461,8 +454,8 @@ void GameRules::stepBack()
 void GameRules::fall()
 {
     ++screen_.pirateCount;
-    for (const FallRow &row : fallRows) {
-        for (int i = 0; i < row.frames; ++i) {
+    for (const PirateWalk::FallFrames &row : PirateWalk::fallFrames) {
+        for (int i = 0; i < row.count; ++i) {
             screen_.phase = row.phase;
             screen_.sx = row.sx;
             screen_.sy = row.sy;

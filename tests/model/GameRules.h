@@ -11,6 +11,8 @@
 namespace model {
 
 enum class Level { Easy, Medium, Harder, Difficult };
+// Every level the rules know, in menu order.
+inline constexpr Level knownLevels[] = {Level::Easy, Level::Medium, Level::Harder, Level::Difficult};
 
 enum class Window { Game, About, Certificate };
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTextStream>
 #include <gtest/gtest.h>
+#include <map>
 
 #include "app/toolkit/Program.h"
 #include "model/Actions.h"
@@ -30,7 +31,16 @@ std::uint64_t fromEnvironment(const char *name, std::uint64_t otherwise)
 struct Tally {
     long games = 0, falls = 0, certificates = 0, namesPutOn = 0, printJobs = 0, aboutOpened = 0;
     int mostPirates = 0;
+    std::map<QString, long> levelChoices;  // by LEVEL item
 };
+
+QStringList knownLevelItems()
+{
+    QStringList items;
+    for (model::Level level : knownLevels)
+        items << levelItemName(level);
+    return items;
+}
 
 // Everything a failure needs to be replayed and understood, also written to a file in full.
 std::string failureReport(std::uint64_t seed, long input, const QStringList &differences, const QStringList &log)
@@ -80,6 +90,10 @@ TEST(RandomPlay, TheWindowsDoWhatTheRulesSay)
             activeKnown = true;
             log = {QStringLiteral("(the game window opens)")};
             ++tally.games;
+            // A level the rules do not know would never be chosen here, and one they know that
+            // the program lacks could not be: either way the run would not test what the game offers.
+            ASSERT_EQ(player->levelItemsOffered(), knownLevelItems())
+                << "the LEVEL menu offers other levels than the rules know";
         }
         const Action action = picker.next(rules);
         log << QStringLiteral("%1. %2").arg(n).arg(describe(action));
@@ -94,6 +108,8 @@ TEST(RandomPlay, TheWindowsDoWhatTheRulesSay)
             active = target;
             activeKnown = true;
         }
+        if (action.act == Act::LevelShortcut || action.act == Act::LevelMenu)
+            ++tally.levelChoices[levelItemName(action.level)];
         applyTo(rules, action);
         player->apply(action);
 
@@ -123,6 +139,8 @@ TEST(RandomPlay, TheWindowsDoWhatTheRulesSay)
     }
     player.reset();
     toolkit::setProgramEnder(std::move(previousEnder));
+    for (const QString &item : knownLevelItems())
+        EXPECT_GT(tally.levelChoices[item], 0) << item.toStdString() << " was never chosen";
 
     std::printf("seed %llu, %ld inputs: %ld games, %ld pirates fell (at most %d in one game), %ld certificates, "
                 "%ld names put on, %ld printed, about opened %ld times, the program ended %d times\n",

@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextEdit>
 
@@ -279,9 +281,10 @@ Screen Player::read() const
     s.list = g.currentList();
     s.wordIndex = g.wordIndex();
     s.scoreCounter = g.scoreCounter();
-    for (Level level : {Level::Easy, Level::Medium, Level::Harder, Level::Difficult})
-        if (g.menuItem(levelItemName(level).toStdString())->isChecked())
-            s.checkedLevels << levelItemName(level);
+    // Every item the menu offers, so that a check mark on one the rules do not know shows too.
+    for (const QString &item : levelItemsOffered())
+        if (g.menuItem(item.toStdString())->isChecked())
+            s.checkedLevels << item;
     const PirateWalk &p = g.pirate();
     s.x = p.x;
     s.y = p.y;
@@ -321,6 +324,15 @@ Screen Player::read() const
         cs.printJobs = printer_ ? printer_->jobs : -1;
     }
     return s;
+}
+
+QStringList Player::levelItemsOffered() const
+{
+    QStringList items;
+    if (const auto *menu = game_->menuBar()->findChild<QMenu *>(QStringLiteral("mnulevel")))
+        for (const QAction *item : menu->actions())
+            items << item->objectName();
+    return items;
 }
 
 }  // namespace model

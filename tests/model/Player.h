@@ -37,6 +37,8 @@ public:
     void beginInput();
     void apply(const Action &action);
     Screen read() const;
+    // The names of the items the game window's LEVEL menu offers, in menu order.
+    QStringList levelItemsOffered() const;
 
 private:
     QWidget *window(Window w) const;

@@ -1,7 +1,13 @@
 // The pirate's walk and fall in the game window, played through clicks: every drawing is recorded.
 #include <QSignalSpy>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
+#include "app/toolkit/Pictures.h"
+#include "sprite/Compositor.h"
+#include "sprite/PirateWalk.h"
 #include "support/GameDriver.h"
 
 namespace {
@@ -38,26 +44,61 @@ protected:
     std::vector<Drawn> drawn;
 };
 
-// The fall from x 88: fifteen falling frames, the hat held twenty times, the new pirate beside
-// the ship, and his first step.
+// The drawings of a fall from x as the program's frame table gives them: its falling frames, the
+// last held, the new pirate beside the ship, and his first step.
 std::vector<Drawn> fallFrom(int x)
 {
-    struct Row {
-        int count, sx, sy, drop;
-    };
-    const Row rows[] = {{3, 0, 97, 15}, {4, 0, 97, 16}, {3, 0, 97, 6},   {1, 55, 97, 6},
-                        {1, 115, 97, 6}, {1, 0, 186, 6}, {1, 55, 186, 6}, {1, 115, 186, 6}};
     std::vector<Drawn> frames;
-    int y = 135;
-    for (const Row &r : rows)
-        for (int i = 0; i < r.count; ++i)
-            frames.push_back({{x, y += r.drop}, {r.sx, r.sy}});
-    EXPECT_EQ(y, 292);
-    for (int i = 0; i < 20; ++i)
-        frames.push_back({{x, 292}, {115, 186}});
-    frames.push_back({{380, 135}, {0, 8}});
-    frames.push_back({{344, 135}, {55, 8}});
+    int y = PirateWalk::startY;
+    for (const PirateWalk::FallFrames &run : PirateWalk::fallFrames)
+        for (int i = 0; i < run.count; ++i)
+            frames.push_back({{x, y += run.drop}, {run.sx, run.sy}});
+    for (int i = 0; i < PirateWalk::holdFrames; ++i)
+        frames.push_back(frames.back());
+    frames.push_back({{PirateWalk::respawnX, PirateWalk::startY}, {0, PirateWalk::towardsEndRow}});
+    frames.push_back({{PirateWalk::respawnX - PirateWalk::step, PirateWalk::startY}, {55, PirateWalk::towardsEndRow}});
     return frames;
+}
+
+int fallingFrameCount()
+{
+    int count = 0;
+    for (const PirateWalk::FallFrames &run : PirateWalk::fallFrames)
+        count += run.count;
+    return count;
+}
+
+// The highest and lowest row of the sea's surface under the columns, as the sea scene shows it.
+std::pair<int, int> surfaceUnder(int left, int width)
+{
+    const QImage sea = toolkit::loadImage(art::seaScene).convertToFormat(QImage::Format_RGB32);
+    const auto isSea = [&](int x, int y) {
+        const QRgb c = sea.pixel(x, y);  // teal, or a light-cyan wave line on it
+        return c == qRgb(0x00, 0x80, 0x80) || c == qRgb(0x00, 0xFF, 0xFF);
+    };
+    int highest = sea.height(), lowest = 0;
+    for (int x = left; x < left + width; ++x) {
+        int y = sea.height() - 1;
+        while (y > 0 && isSea(x, y - 1))
+            --y;
+        highest = std::min(highest, y);
+        lowest = std::max(lowest, y);
+    }
+    return {highest, lowest};
+}
+
+// The rows of the cell at the frame where the mask sheet puts the pirate's ink (black).
+std::vector<int> inkedRows(QPoint frame)
+{
+    const QImage mask = toolkit::loadImage(art::maskSheet).convertToFormat(QImage::Format_RGB32);
+    std::vector<int> rows;
+    for (int y = 0; y < Compositor::cellHeight; ++y)
+        for (int x = 0; x < Compositor::cellWidth; ++x)
+            if (qGray(mask.pixel(frame.x() + x, frame.y() + y)) < 128) {
+                rows.push_back(y);
+                break;
+            }
+    return rows;
 }
 
 }  // namespace
@@ -76,6 +117,33 @@ TEST_F(Walk, TheFirstPirateWalksOffTheBoardOnTheEighthRightAnswer)
     EXPECT_EQ(drawn, fallFrom(88));
     EXPECT_EQ(w.pirate().pirateCount, 1);
     EXPECT_EQ(w.pirate().phase, 1);
+}
+
+// Whatever the frame table holds, the pirate goes strictly down, never sideways, and comes to rest
+// at the sea's surface: his last cell begins above the water, and all that is drawn of him, the
+// floating hat, lies on the sea.
+TEST_F(Walk, TheFallGoesStrictlyDownAndEndsAtTheSeasSurface)
+{
+    rightAnswers(7);
+    drawn.clear();
+    rightAnswers(1);
+    const int falling = fallingFrameCount();
+    ASSERT_GE(int(drawn.size()), falling + PirateWalk::holdFrames);
+    const Drawn first = drawn.front();
+    EXPECT_GT(first.place.y(), PirateWalk::startY);
+    for (int i = 1; i < falling; ++i) {
+        EXPECT_EQ(drawn[size_t(i)].place.x(), first.place.x()) << i;
+        EXPECT_GT(drawn[size_t(i)].place.y(), drawn[size_t(i - 1)].place.y()) << i;
+    }
+    const Drawn last = drawn[size_t(falling - 1)];
+    for (int i = 0; i < PirateWalk::holdFrames; ++i)
+        EXPECT_EQ(drawn[size_t(falling + i)], last);
+
+    const auto [surfaceTop, surfaceBottom] = surfaceUnder(last.place.x(), Compositor::cellWidth);
+    const std::vector<int> rows = inkedRows(last.frame);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_LT(last.place.y(), surfaceTop) << "he sank past the surface";
+    EXPECT_GE(last.place.y() + rows.front(), surfaceBottom) << "he still stands out of the water";
 }
 
 TEST_F(Walk, LaterPiratesWalkFrom344To92AndFall)
