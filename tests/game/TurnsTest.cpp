@@ -26,6 +26,14 @@ protected:
     }
 };
 
+// The word a level's first or second list holds at the index, as the level table gives it.
+QString listWord(std::string_view level, bool second, int index)
+{
+    const Level *l = levelNamed(level);
+    const std::string_view word = (*(second ? l->second : l->first))[size_t(index)];
+    return QString::fromLatin1(word.data(), qsizetype(word.size()));
+}
+
 }  // namespace
 
 TEST_F(Turns, TheWindowOpensAskingForALevel)
@@ -44,6 +52,7 @@ TEST_F(Turns, TheWindowOpensAskingForALevel)
 // Each step of a turn, and what the answer box then shows.
 TEST_F(Turns, TheAnswerBoxWalksThroughItsStates)
 {
+    // "<word>": the word at the step's word index in the checked level's first list.
     struct Step {
         const char *action;
         const char *text;
@@ -52,16 +61,16 @@ TEST_F(Turns, TheAnswerBoxWalksThroughItsStates)
     };
     const Step steps[] = {
         {"easy", "press NEW-WORD", true, 0},
-        {"new word", "talk", false, 0},
-        {"new word", "talk", false, 0},            // only a judged answer moves on
+        {"new word", "<word>", false, 0},
+        {"new word", "<word>", false, 0},          // only a judged answer moves on
         {"am i right", "Type the answer!", false, 0},  // the word is still on show
         {"am i right", "Type the answer!", false, 0},
-        {"new word", "talk", false, 0},
+        {"new word", "<word>", false, 0},
         {"clear", "", true, 0},
-        {"type talk", "talk", true, 0},
+        {"type the word", "<word>", true, 0},
         {"am i right", "YES!", true, 1},
         {"am i right", "OOPS!", true, 2},          // "YES!" judged as the next word's answer
-        {"new word", "stalk", false, 2},
+        {"new word", "<word>", false, 2},
         {"medium", "press NEW-WORD", false, 2},    // a level over a word on show leaves the box disabled
         {"am i right", "Type the answer!", false, 2},
         {"clear", "", true, 2},
@@ -74,9 +83,10 @@ TEST_F(Turns, TheAnswerBoxWalksThroughItsStates)
         else if (a == "new word") game.newWord();
         else if (a == "clear") game.clear();
         else if (a == "am i right") game.amIRight();
-        else if (a == "type talk") QTest::keyClicks(game.answerEditor(), "talk");
+        else if (a == "type the word") QTest::keyClicks(game.answerEditor(), listWord("easy", false, 0));
         SCOPED_TRACE(a);
-        EXPECT_EQ(game.answerText(), s.text);
+        const QString text = s.text == std::string_view("<word>") ? listWord("easy", false, s.wordIndex) : s.text;
+        EXPECT_EQ(game.answerText(), text);
         EXPECT_EQ(w.Txtspell->isEnabled(), s.enabled);
         EXPECT_EQ(w.wordIndex(), s.wordIndex);
     }
@@ -115,10 +125,10 @@ TEST_F(Turns, LetterCaseIsIgnoredButEverythingElseCounts)
 TEST_F(Turns, ALineBreakMadeWithCtrlEnterMakesTheAnswerWrong)
 {
     game.chooseLevel("easy");
-    game.newWord();
-    game.typeAnswer("talk");
+    const QString word = shownWord();
+    game.typeAnswer(word);
     QTest::keyClick(game.answerEditor(), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(game.answerText(), "talk\n");
+    EXPECT_EQ(game.answerText(), word + "\n");
     EXPECT_EQ(w.wordIndex(), 0);  // Ctrl+Enter judged nothing
     game.amIRight();
     EXPECT_EQ(game.answerText(), "OOPS!");
@@ -154,15 +164,15 @@ TEST_F(Turns, AfterSeventyWordsTheSecondListStartsAndThenRepeats)
 {
     game.chooseLevel("easy");
     skipWords(69);
-    EXPECT_EQ(shownWord(), "moon");  // the first list's last word
+    EXPECT_EQ(shownWord(), listWord("easy", false, 69));  // the first list's last word
     game.clear();
     game.amIRight();
-    EXPECT_EQ(w.currentList(), &easySecond);
-    EXPECT_EQ(shownWord(), "holy");
+    EXPECT_EQ(w.currentList(), levelNamed("easy")->second);
+    EXPECT_EQ(shownWord(), listWord("easy", true, 0));
     skipWords(70);
-    EXPECT_EQ(w.currentList(), &easySecond);
+    EXPECT_EQ(w.currentList(), levelNamed("easy")->second);
     EXPECT_EQ(w.wordIndex(), 0);
-    EXPECT_EQ(shownWord(), "holy");
+    EXPECT_EQ(shownWord(), listWord("easy", true, 0));
 }
 
 TEST_F(Turns, RightAnswersRollOverToo)
@@ -171,9 +181,9 @@ TEST_F(Turns, RightAnswersRollOverToo)
     skipWords(60);
     for (int i = 0; i < 10; ++i)
         game.answerRight();  // one of these pushes the pirate off the board
-    EXPECT_EQ(w.currentList(), &harderSecond);
+    EXPECT_EQ(w.currentList(), levelNamed("harder")->second);
     EXPECT_EQ(w.wordIndex(), 0);
-    EXPECT_EQ(shownWord(), "blunderbuss");
+    EXPECT_EQ(shownWord(), listWord("harder", true, 0));
 }
 
 TEST_F(Turns, SwitchingLevelsKeepsTheWordIndex)
@@ -183,19 +193,19 @@ TEST_F(Turns, SwitchingLevelsKeepsTheWordIndex)
     game.chooseLevel("medium");
     EXPECT_TRUE(w.levelItem(*levelNamed("medium"))->isChecked());
     EXPECT_FALSE(w.levelItem(*levelNamed("easy"))->isChecked());
-    EXPECT_EQ(shownWord(), "battled");  // medium's first list, word 30
+    EXPECT_EQ(shownWord(), listWord("medium", false, 30));
 }
 
 TEST_F(Turns, ChoosingTheCheckedLevelAgainReloadsItsFirstList)
 {
     game.chooseLevel("medium");
     skipWords(75);
-    EXPECT_EQ(w.currentList(), &mediumSecond);
+    EXPECT_EQ(w.currentList(), levelNamed("medium")->second);
     game.chooseLevel("medium");
     EXPECT_TRUE(w.levelItem(*levelNamed("medium"))->isChecked());
-    EXPECT_EQ(w.currentList(), &mediumFirst);
+    EXPECT_EQ(w.currentList(), levelNamed("medium")->first);
     EXPECT_EQ(w.wordIndex(), 5);
-    EXPECT_EQ(shownWord(), "single");
+    EXPECT_EQ(shownWord(), listWord("medium", false, 5));
 }
 
 TEST_F(Turns, AmIRightBeforeAnyLevelAsksForOneAndChangesNothing)
