@@ -6,33 +6,44 @@
 #        screens.py double SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
 #        screens.py double-title SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
 #        screens.py scene SHOT.xwd X Y W H ART_DIR SCALE [PICTURE]   (only: is the scene painted yet?)
+#        screens.py falling SHOT.xwd X Y W H ART_DIR   (the first pirate drawn in one of his falling frames)
 #        screens.py found-title SHOT.ppm ART_DIR
 #        screens.py found-game SHOT.ppm ART_DIR X Y SX SY   (the pirate at X, Y, drawn from the cell SX, SY)
 # X Y W H: the window's inside on the screen, as xwininfo gives it. The found-* checks look for the
 # scene anywhere on the screen, for a display that says nothing of where its windows are (Wayland).
+import json
 import os
+import subprocess
 import sys
 
 from pixels import Picture, differing, find, read_bmp, read_ppm, read_xwd, rows_match
 
 YELLOW = (0xFF, 0xFF, 0x00)
 GAME_BACK = (0x00, 0x40, 0x40)
-SCENE_W, SCENE_H = 735, 456
-OK_BUTTON = (16, 88, 89, 89)
-CELL_W, CELL_H = 50, 84
-# Where the pirate stands when the game window opens, and the sheet cell he is drawn from.
-LOAD_PLACE, LOAD_FRAME = (340, 135), (0, 8)
-# The play controls' places in pixels (twips / 15), and whether they are drawn over their whole
-# place (a label only draws its text over the scene).
-PLAY_CONTROLS = {
-    "Txtspell": ((8, 360, 209, 41), True),
-    "Txtscore": ((320, 360, 49, 41), True),
-    "Label1": ((320, 408, 57, 41), False),
-    "Cmdclear": ((224, 360, 81, 41), True),
-    "Cmdquit": ((8, 408, 49, 41), True),
-    "Cmdnextword": ((64, 408, 153, 41), True),
-    "Cmdamiright": ((224, 408, 81, 41), True),
-}
+
+
+def program_places():
+    """Where the program puts what these checks look for, as it reports it (tests/desktop/PlacesDump.cpp)."""
+    program = os.environ.get("SCALLYWISE_PLACES")
+    if not program:
+        raise SystemExit("SCALLYWISE_PLACES must name the program that reports the windows' places")
+    env = {k: v for k, v in os.environ.items() if not k.startswith("QT_")}
+    env.update(QT_QPA_PLATFORM="offscreen", QT_FONT_DPI="96")
+    return json.loads(subprocess.run([program], env=env, check=True, capture_output=True, text=True).stdout)
+
+
+PLACES = program_places()
+OK_BUTTON = tuple(PLACES["ok_button"])
+CELL_W, CELL_H = PLACES["cell"]
+# Where the pirate stands when the game window opens, and the sheet cell he is drawn from; the same
+# after his first step.
+LOAD_PLACE, LOAD_FRAME = tuple(PLACES["pirate_place"]), tuple(PLACES["pirate_frame"])
+STEP_PLACE, STEP_FRAME = tuple(PLACES["stepped_place"]), tuple(PLACES["stepped_frame"])
+# The first pirate's falling frames, each (x, y, sheet x, sheet y), the held last frame left out.
+FALLING = [((x, y), (sx, sy)) for x, y, sx, sy in PLACES["falling"]]
+# The play controls' places in pixels, and whether they are drawn over their whole place (a label
+# only draws its text over the scene).
+PLAY_CONTROLS = {name: (tuple(c["place"]), c["whole"]) for name, c in PLACES["play_controls"].items()}
 # Only the top rows of the scene are searched for: above the pirate, the controls and any text.
 MATCH_ROWS = 40
 
@@ -180,6 +191,21 @@ def check_game(shot, window, art):
         check_pirate_at_load_place(client, scene, art, 1)
 
 
+def check_falling(shot, window, art):
+    """The pirate drawn in the middle of his fall: one of the falling frames at its place, and not
+    the last one, which is also held for a while after the fall."""
+    scene = read_bmp(os.path.join(art, "pictures", "seascene.bmp"))
+    client = game_client(shot, window, scene, 1)
+    if not client:
+        return
+    for place, frame in FALLING[:-1]:
+        expected = with_pirate(scene, art, 1, place, frame)
+        cell = (place[0], place[1], CELL_W, CELL_H)
+        if differing(expected.crop(*cell), scene.crop(*cell)) and not differing(client.crop(*cell), expected.crop(*cell)):
+            return
+    problems.append("no pirate is on the screen in the middle of his fall")
+
+
 def check_double(shot1, window1, shot2, window2, art):
     scene = read_bmp(os.path.join(art, "pictures", "seascene.bmp"))
     single = game_client(shot1, window1, scene, 1)
@@ -187,7 +213,7 @@ def check_double(shot1, window1, shot2, window2, art):
     if not single or not double:
         return
     # Above the controls: sky, ship, board, sea and the pirate, all drawn, none of it text.
-    region = single.crop(0, 0, SCENE_W, PLAY_CONTROLS["Txtspell"][0][1])
+    region = single.crop(0, 0, scene.width, min(rect[1] for rect, _ in PLAY_CONTROLS.values()))
     expected = region.doubled()
     got = double.crop(0, 0, expected.width, expected.height)
     off = differing(got, expected)
@@ -255,6 +281,8 @@ def main(argv):
         check_title(read_xwd(argv[2]), window(argv[3:7]), argv[7])
     elif what == "game":
         check_game(read_xwd(argv[2]), window(argv[3:7]), argv[7])
+    elif what == "falling":
+        check_falling(read_xwd(argv[2]), window(argv[3:7]), argv[7])
     elif what == "scene":
         scale = int(argv[8])
         scene = read_bmp(os.path.join(argv[7], "pictures", argv[9] if len(argv) > 9 else "seascene.bmp"))

@@ -66,7 +66,7 @@ if game is None:
     sys.exit(1)
 check(not has(title, pyatspi.STATE_SHOWING), "and the title window is gone")
 screen_shows("the screen shows the sea scene with the pirate beside the ship",
-             lambda shot: screens.check_found_game(shot, art, (340, 135), (0, 8)), "game.png")
+             lambda shot: screens.check_found_game(shot, art, screens.LOAD_PLACE, screens.LOAD_FRAME), "game.png")
 
 answer = find(game, "text", "answer box")
 press(find(game, "menu item", "easy"))
@@ -79,7 +79,7 @@ press(find(game, "push button", "AM I RIGHT?"))
 check(eventually(lambda: text_of(answer) == "YES!") is True, f'the word "{word}", typed in and judged, is right')
 # One step towards the board's end: 36 pixels to the left, in the next walking phase.
 screen_shows("the screen shows the pirate one step along the board",
-             lambda shot: screens.check_found_game(shot, art, (304, 135), (55, 8)), "step.png")
+             lambda shot: screens.check_found_game(shot, art, screens.STEP_PLACE, screens.STEP_FRAME), "step.png")
 
 with open(f"/proc/{pid}/maps") as maps:
     loaded = sorted({m.group(0) for m in GL_STACK.finditer(maps.read())})

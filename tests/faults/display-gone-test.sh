@@ -4,13 +4,16 @@
 # The program ends by itself within seconds with exit status 1, its last line on standard error
 # "scallywise: the display went away, so the game ends"; it neither hangs nor dies of a signal,
 # so it leaves no core dump.
-# Usage: display-gone-test.sh PROGRAM
+# Usage: display-gone-test.sh PROGRAM ART-DIR
 source "$(dirname "$0")/../desktop/lib.sh"
 program=$(realpath "$1")
+art=$2
 said="scallywise: the display went away, so the game ends"
 
-# The easy list's first eight words: the eighth right answer pushes the first pirate off the board.
-words=(talk walk stalk hide ride side wide tide)
+# The first pirate falls on the eighth right answer. Each word is read off the answer box through
+# the accessibility bus, as a screen reader reads it, and each answer is seen to be right before
+# the next; after the eighth, the killing waits until the screen shows him falling.
+right_answers_to_fall=8
 
 # Each case: how the X server goes, what the program is doing at that moment, and in words.
 cases=(
@@ -26,6 +29,7 @@ for case in "${cases[@]}"; do
     IFS='|' read -r signal moment what <<<"$case"
     start_x 1024x768
     start_sound
+    [[ $moment == fall ]] && start_accessibility
     xserver=${started_pids[0]}
     start_program pid "$program"
     title=$(find_window SCALLYWISE) || fail "$what: the title window did not show"
@@ -35,13 +39,27 @@ for case in "${cases[@]}"; do
     fi
     if [[ $moment == fall ]]; then
         xdotool windowactivate --sync "$game" key ctrl+e
-        for word in "${words[@]}"; do
-            # NEW WORD and Clear by their access keys, which press a button after a moment; the
-            # word; Enter for AM I RIGHT?
-            xdotool key alt+n && sleep 0.3 && xdotool key alt+c && sleep 0.3
-            xdotool type --delay 20 "$word" && xdotool key Return && sleep 0.1
+        for turn in $(seq "$right_answers_to_fall"); do
+            # NEW WORD by its access key; the word on show; Clear; the word typed; Enter for AM I RIGHT?
+            xdotool key alt+n
+            word=$("$PY" "$HERE/shown.py" word) || fail "$what: no word came on show at turn $turn"
+            xdotool key alt+c && sleep 0.3
+            xdotool type --delay 20 "$word" && xdotool key Return
+            if ((turn < right_answers_to_fall)); then
+                "$PY" "$HERE/shown.py" score "$turn" || fail "$what: the answer \"$word\" was not taken as right"
+            fi
         done
-        sleep 0.3  # well inside the fall's 1.4 s
+        # The premise: the pirate is on the screen in one of his falling frames (not yet held).
+        falling=0
+        for _ in $(seq 20); do
+            screenshot "$RUN/fall.xwd"
+            # shellcheck disable=SC2046 # the window's place is four arguments
+            if "$PY" "$HERE/screens.py" falling "$RUN/fall.xwd" $(window_place "$game") "$art" >"$RUN/fall.out" 2>&1; then
+                falling=1
+                break
+            fi
+        done
+        ((falling)) || fail "$what: the screen never showed the pirate falling: $(cat "$RUN/fall.out")"
     else
         sleep 1
     fi

@@ -1,0 +1,33 @@
+# Reads the game window's answer and score boxes through AT-SPI, as a screen reader does, waiting
+# up to 10 s for what is asked:
+#   shown.py word        prints the word on show (the answer box once NEW WORD has disabled it)
+#   shown.py score TEXT  succeeds once the score box reads TEXT
+import sys
+
+import pyatspi
+
+from a11y import application, eventually, find, has, showing_frame, text_of
+
+
+def box(name):
+    app = eventually(application)
+    game = eventually(lambda: showing_frame(app, "Scallywise!")) if app else None
+    return find(game, "text", name) if game else None
+
+
+def main(argv):
+    if argv[1] == "word":
+        answer = box("answer box")
+        word = eventually(lambda: text_of(answer) if not has(answer, pyatspi.STATE_ENABLED) else None)
+        if not word:
+            return 1
+        print(word)
+        return 0
+    if argv[1] == "score":
+        score = box("score")
+        return 0 if eventually(lambda: text_of(score) == argv[2]) else 1
+    raise SystemExit(f"unknown question {argv[1]}")
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
