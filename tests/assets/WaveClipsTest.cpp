@@ -6,6 +6,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
+#include <string_view>
+
+#include "roster/Cues.h"
 
 namespace {
 
@@ -73,3 +77,14 @@ INSTANTIATE_TEST_SUITE_P(AllClips, WaveClips, ::testing::ValuesIn(clips),
                          [](const auto &info) { return std::string(info.param.file).substr(0, std::string(info.param.file).find('.')); });
 
 }  // namespace
+
+// The lengths above are the clips' own; which clips there are is the cue table's.
+TEST(WaveClipsCovered, EveryClipACueOpensHasItsCaseAndNoOther)
+{
+    std::set<std::string_view> opened, cased;
+    for (const roster::CueClip &c : roster::cues)
+        opened.insert(c.clip);
+    for (const ClipCase &c : clips)
+        cased.insert(c.file);
+    EXPECT_EQ(cased, opened);
+}

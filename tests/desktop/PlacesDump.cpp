@@ -1,4 +1,5 @@
-// Prints, as JSON, where the program puts what the screenshot checks (screens.py) look for: the
+// Prints, as JSON, where the program puts what the desktop tests look for (screens.py, keyboard.py): the
+// LEVEL menu's items with their shortcuts and ranks, the
 // title window's OK button, the game window's play controls and the pirate as the game opens and
 // after his first step, the first pirate's falling frames, in
 // pixels of each window's inside, read off the windows the program builds.
@@ -10,6 +11,7 @@
 
 #include "app/Frmfirst.h"
 #include "game/GameLayout.h"
+#include "game/Levels.h"
 #include "game/frmScallywise.h"
 #include "sprite/Compositor.h"
 
@@ -58,7 +60,15 @@ int main(int argc, char **argv)
     }});
     while (walker.pirateCount == 0)
         walker.pirateleft();
+    // The LEVEL menu's items in menu order, each with its shortcut and the rank it earns.
+    QJsonArray levelItems;
+    for (const Level &level : levels)
+        levelItems.append(QJsonObject{{"item", qstr(level.menuItem)},
+                                      {"caption", qstr(level.caption)},
+                                      {"shortcut", game.levelItem(level)->shortcut().toString()},
+                                      {"rank", qstr(level.rank)}});
     const QJsonObject places{
+        {"levels", levelItems},
         {"ok_button", placeOf(title, title.Cmdokay)},
         {"play_controls", controls},
         {"pirate_place", QJsonArray{pirate.x, pirate.y}},

@@ -42,7 +42,9 @@ TEST(PastedMegabyte, IntoTheNameBoxTheNameGoesOnAndTheCertificatePrints)
         const QString name = certificate->Txtmyname->text();
         EXPECT_FALSE(name.isEmpty());
         QTest::keyClick(certificate->Txtmyname->editor(), Qt::Key_Return);
-        EXPECT_EQ(certificate->Label1->text(), QStringLiteral("Captain ") + name);
+        const std::string_view rank = game.w().rankTitle();  // the checked level's
+        EXPECT_FALSE(rank.empty());
+        EXPECT_EQ(certificate->Label1->text(), QString::fromUtf8(rank.data(), qsizetype(rank.size())) + name);
 
         QTest::mouseClick(certificate->Cmdprintit, Qt::LeftButton);
         EXPECT_EQ(kept->printed.size(), certificate->clientArea()->size());
