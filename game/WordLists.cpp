@@ -1,4 +1,4 @@
-// The eight word lists, two for each level, exactly as the game asks them (odd spellings and
+// The word lists, two for each level, exactly as the game asks them (odd spellings and
 // repeats included: each entry is asked in its turn).
 #include "game/WordLists.h"
 

@@ -178,7 +178,7 @@ const QStringList &rosterControls()
 QString listName(const wordlists::WordList *list)
 {
     static const char *const levelNames[] = {"easy", "medium", "harder", "difficult"};
-    for (int i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < std::size(levelWords); ++i) {
         if (list == levelWords[i].first)
             return QStringLiteral("%1, first list").arg(QLatin1String(levelNames[i]));
         if (list == levelWords[i].second)
