@@ -1,5 +1,6 @@
 // The level table and the LEVEL menu built from it: every row is one item with its own caption,
 // shortcut, rank and pair of lists, in the table's order, and the menu holds nothing else.
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>

@@ -31,9 +31,6 @@ const LevelWords &wordsOf(Level level)
     return levelWords[0];
 }
 
-// A judged answer looks for a used-up list in this order.
-constexpr Level rolloverOrder[] = {Level::Difficult, Level::Easy, Level::Harder, Level::Medium};
-
 struct Rank {
     Level level;
     const char *title;
@@ -404,12 +401,11 @@ void GameRules::amIRight()
         else
             stepBack();
     }
-    for (Level level : rolloverOrder) {
-        if (level_ == level && screen_.wordIndex > lastWordIndex) {
-            screen_.list = wordsOf(level).second;
-            screen_.wordIndex = 0;
-            break;
-        }
+    // Only one level is ever checked, so whatever order the levels are tested in, its second
+    // list is the one loaded.
+    if (level_ && screen_.wordIndex > lastWordIndex) {
+        screen_.list = wordsOf(*level_).second;
+        screen_.wordIndex = 0;
     }
 }
 
