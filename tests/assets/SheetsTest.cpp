@@ -2,6 +2,7 @@
 #include "app/toolkit/Pictures.h"
 
 #include <QImage>
+#include <algorithm>
 #include <QRect>
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The word lists: seventy lower-case words each, the known repeats, and every word of the eight
 // lists pinned by a digest.
 #include <QCryptographicHash>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

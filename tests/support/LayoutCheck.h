@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <set>
 #include <string>
 
