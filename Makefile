@@ -2,15 +2,17 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test test-debian13 bench clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
+# The compiler cache (installed by deps) is looked for when the recipe runs, after deps.
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $$(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
@@ -20,6 +22,10 @@ run: build
 
 test: build
 	scripts/run-tests.sh $(BUILD)
+
+# The same `make test` in a Debian 13 chroot (root and debootstrap: see the README).
+test-debian13:
+	scripts/test-debian13.sh
 
 bench: build
 	scripts/run-bench.sh $(BUILD)

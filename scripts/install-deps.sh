@@ -13,12 +13,22 @@ packages=(
   dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
   desktop-file-utils appstream dpkg-dev file time
   lintian reuse man-db libglib2.0-bin
+  git ccache devscripts
 )
+
+# A name may be a real package on one release and only provided by another package on the next
+# (Debian 13's qt6-base-dev provides libqt6opengl6-dev): either way, installed is installed.
+declare -A present=()
+while read -r name provides; do
+  present[$name]=1
+  for p in ${provides//,/ }; do
+    [[ $p == "("* || $p == *")" || $p == "=" ]] || present[$p]=1
+  done
+done < <(dpkg-query -W -f='${db:Status-Status} ${Package} ${Provides}\n' 2>/dev/null | sed -n 's/^installed //p')
 
 missing=()
 for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+  [[ -n "${present[$p]:-}" ]] || missing+=("$p")
 done
 
 if ((${#missing[@]} == 0)); then
