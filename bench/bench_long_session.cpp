@@ -8,6 +8,7 @@
 #include <malloc.h>
 #include <vector>
 
+#include "support/ActiveWindow.h"
 #include "app/toolkit/Fonts.h"
 #include "app/toolkit/Program.h"
 #include "game/frmScallywise.h"
@@ -89,7 +90,7 @@ void ThousandFalls(benchmark::State &state)
         frmScallywise window;
         window.setFallPaced(false);
         window.showForm();
-        QApplication::setActiveWindow(&window);
+        testsupport::makeActive(&window);
         QTest::keyClick(window.Txtspell->editor(), Qt::Key_E, Qt::ControlModifier);
         settle();
         const Memory atStart = measure();

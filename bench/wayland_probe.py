@@ -49,8 +49,9 @@ def application(pid):
     return next((a for a in apps if a is not None and a.get_process_id() == pid), None)
 
 
+# Roles by number: libatspi 2.56 renamed some (a push button is "button" there), not their numbers.
 def showing(app, role, name):
-    return next((a for a in descendants(app) if a.getRoleName() == role and a.name == name
+    return next((a for a in descendants(app) if a.getRole() == role and a.name == name
                  and a.getState().contains(pyatspi.STATE_SHOWING)), None)
 
 
@@ -100,10 +101,10 @@ started = time.time()
 program = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 app = eventually(lambda: application(program.pid))
 if first != "-":
-    window = eventually(lambda: showing(app, "frame", first))
+    window = eventually(lambda: showing(app, pyatspi.ROLE_FRAME, first))
     time.sleep(int(os.environ.get("PRESS_AFTER_MS", "0")) / 1000)
-    press(eventually(lambda: showing(window, "push button", ok_button)))
-eventually(lambda: showing(app, "frame", second))
+    press(eventually(lambda: showing(window, pyatspi.ROLE_PUSH_BUTTON, ok_button)))
+eventually(lambda: showing(app, pyatspi.ROLE_FRAME, second))
 time.sleep(3)
 with open(f"/proc/{program.pid}/status") as status:
     memory = dict(line.split(":", 1) for line in status)

@@ -5,6 +5,8 @@
 #include "roster/WaveFolder.h"
 #include "roster/WaveHeader.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -26,15 +28,45 @@ void ClipVoice::open(const QStringList &folders, const QString &fileName)
     if (!clip)
         return;
     clipLength_ = clip->length;
+    path_ = path;
+    load();
+    report();
+}
+
+void ClipVoice::load()
+{
     effect_ = new QSoundEffect(this);
-    connect(effect_, &QSoundEffect::statusChanged, this, [this] {
-        if (effect_->status() == QSoundEffect::Error)
-            close();
-    });
+    connect(effect_, &QSoundEffect::statusChanged, this, &ClipVoice::statusChanged);
     // Queued: Qt says a run ended from inside its own audio callbacks, which must not be re-entered.
     connect(effect_, &QSoundEffect::playingChanged, this, &ClipVoice::playingChanged, Qt::QueuedConnection);
-    effect_->setSource(QUrl::fromLocalFile(path));
-    report();
+    effect_->setSource(QUrl::fromLocalFile(path_));
+}
+
+void ClipVoice::statusChanged()
+{
+    if (!effect_ || effect_->status() != QSoundEffect::Error)
+        return;
+    // The clip's headers were read before it was handed to Qt; with no output to play on, the error
+    // says nothing about the clip.
+    if (!QMediaDevices::audioOutputs().isEmpty()) {
+        close();
+        return;
+    }
+    awaitingOutput_ = true;
+    if (!devices_) {
+        devices_ = new QMediaDevices(this);
+        connect(devices_, &QMediaDevices::audioOutputsChanged, this, &ClipVoice::outputsChanged);
+    }
+}
+
+void ClipVoice::outputsChanged()
+{
+    if (!effect_ || !awaitingOutput_ || QMediaDevices::audioOutputs().isEmpty())
+        return;
+    awaitingOutput_ = false;
+    effect_->disconnect(this);
+    effect_->deleteLater();
+    load();
 }
 
 void ClipVoice::play()
@@ -81,6 +113,7 @@ void ClipVoice::close()
     effect_->disconnect(this);
     effect_->deleteLater();
     effect_ = nullptr;
+    awaitingOutput_ = false;
     runWaiting_ = false;
     waitingRunTimer_.stop();
     report();

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <chrono>
 
+class QMediaDevices;
 class QSoundEffect;
 
 class ClipVoice : public QObject {
@@ -29,13 +30,22 @@ signals:
     void reported(bool open, int runsStarted, bool runWaiting);
 
 private:
+    void load();
     void startRun();
+    void statusChanged();
+    void outputsChanged();
     void close();
     void playingChanged();
     bool runSounding() const;
     void report();
 
     QSoundEffect *effect_ = nullptr;
+    QString path_;
+    // Newer Qt puts a good clip in error when there is no sound output at all. The voice then stays:
+    // its runs go unheard, as they do on a Qt that plays into nothing, and once an output appears
+    // the clip is loaded again to be heard there.
+    QMediaDevices *devices_ = nullptr;
+    bool awaitingOutput_ = false;
     std::chrono::milliseconds clipLength_{0};
     QDeadlineTimer runOver_;  // when the current run is over at the latest
     QTimer waitingRunTimer_;  // starts the waiting run at runOver_ if Qt never says the run ended

@@ -92,9 +92,11 @@ in_chroot() {
         DEBIAN_FRONTEND=noninteractive CCACHE_DIR=/ccache "$@"
 }
 
-# The chroot is made again when the packages the project installs change: the stamp is a hash of
-# the install script and of this script's own recipe.
-wanted=$(cat scripts/install-deps.sh "$0" | sha256sum | cut -d' ' -f1)
+# What is installed in the chroot besides a minimal Debian 13: what the README asks for first, then
+# everything the project's install script installs.
+first_packages="make git ca-certificates"
+# The chroot is made again when that changes: the stamp is a hash of the recipe and the install script.
+wanted=$( (echo "$suite minbase $first_packages"; cat scripts/install-deps.sh) | sha256sum | cut -d' ' -f1)
 if [[ ! -f $root/.scallywise-stamp || $(cat "$root/.scallywise-stamp") != "$wanted" ]]; then
     for m in "${mounts[@]}"; do
         ! mountpoint -q "$root/$m" || { log "$root/$m is still mounted from elsewhere; not removing"; exit 2; }
@@ -109,11 +111,10 @@ if [[ ! -f $root/.scallywise-stamp || $(cat "$root/.scallywise-stamp") != "$want
 
     started=$(stamp)
     mount_all
-    # What the README asks for first on a minimal system, then everything the project installs.
-    in_chroot bash -c 'apt-get update -qq && apt-get install -y -qq --no-install-recommends make git ca-certificates </dev/null' >/dev/null
     cp scripts/install-deps.sh "$root/tmp/install-deps.sh"
-    in_chroot bash /tmp/install-deps.sh
-    in_chroot apt-get clean
+    in_chroot bash -c "apt-get update -qq && apt-get install -y -qq --no-install-recommends $first_packages </dev/null &&
+        bash /tmp/install-deps.sh && apt-get clean" >"$cache/install.log" 2>&1 ||
+        { tail -30 "$cache/install.log"; log "installing the packages failed"; exit 1; }
     unmount_all
     echo "$wanted" >"$root/.scallywise-stamp"
     took installs "$started"

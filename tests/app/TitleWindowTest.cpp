@@ -3,6 +3,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/ActiveWindow.h"
 #include "app/Frmfirst.h"
 #include "app/toolkit/Ahead.h"
 #include "app/toolkit/Pictures.h"
@@ -19,7 +20,7 @@ protected:
     {
         previous_ = toolkit::setProgramEnder([this] { ++programEnds; });
         title.showForm();
-        QApplication::setActiveWindow(&title);
+        testsupport::makeActive(&title);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&title));
     }
     void TearDown() override { toolkit::setProgramEnder(std::move(previous_)); }
@@ -65,7 +66,7 @@ TEST_F(TitleWindow, EnterSpaceOrAClickOpensTheGameOnce)
         SCOPED_TRACE(way.name);
         Frmfirst another;
         another.showForm();
-        QApplication::setActiveWindow(&another);
+        testsupport::makeActive(&another);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&another));
         way.press(another.Cmdokay);
         ASSERT_NE(another.game(), nullptr);

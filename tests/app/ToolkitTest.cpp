@@ -5,6 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/ActiveWindow.h"
 #include "support/WaitUntil.h"
 
 #include "app/toolkit/Form.h"
@@ -43,7 +44,7 @@ protected:
     void SetUp() override
     {
         form.showForm();
-        QApplication::setActiveWindow(&form);
+        testsupport::makeActive(&form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
     Form form{layout};

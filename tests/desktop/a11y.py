@@ -1,5 +1,7 @@
 # What the desktop tests read through AT-SPI, as a screen reader does: the program's windows,
 # their controls by role and name, texts, states, and a control's place on the screen.
+import re
+import subprocess
 import time
 
 import pyatspi
@@ -36,9 +38,31 @@ def descendants(acc):
         yield from descendants(child)
 
 
+def atspi_version():
+    """The installed libatspi's version, as (major, minor), from dpkg: the library does not say."""
+    out = subprocess.run(["dpkg-query", "-W", "-f", "${db:Status-Status} ${Version}\\n",
+                          "libatspi2.0-0", "libatspi2.0-0t64"], capture_output=True, text=True).stdout
+    for line in out.splitlines():
+        found = re.match(r"installed (\d+)\.(\d+)", line)
+        if found:
+            return int(found[1]), int(found[2])
+    raise RuntimeError("libatspi is not installed")
+
+
+# The tests name roles as libatspi before 2.56 (Debian 12) does. Version 2.56 (Debian 13) renamed
+# some of them; the role numbers stay the same.
+RENAMED_IN_2_56 = {"push button": "button"}
+ROLE_NAMES = RENAMED_IN_2_56 if atspi_version() >= (2, 56) else {}
+
+
+def role_name(role):
+    """What this machine's libatspi calls a role the tests name as libatspi 2.46 does."""
+    return ROLE_NAMES.get(role, role)
+
+
 def find(root, role, name):
     for acc in descendants(root):
-        if acc.getRoleName() == role and acc.name == name:
+        if acc.getRoleName() == role_name(role) and acc.name == name:
             return acc
     return None
 

@@ -19,6 +19,9 @@ for file in share/man/man6/scallywise.6.gz share/doc/scallywise/copyright share/
     [[ -s "$root/$file" ]] || fail "no $file"
 done
 gzip -dc "$root/share/man/man6/scallywise.6.gz" >"$RUN/scallywise.6"
+# groff 1.23 (Debian 13) underlines and bolds with SGR escapes, which col -b leaves in; 1.22
+# (Debian 12) overstrikes. Asked for overstriking, both give text that col -b cleans.
+export GROFF_NO_SGR=1
 LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 "$RUN/scallywise.6" >"$RUN/manual.txt" 2>"$RUN/manual.err" ||
     { cat "$RUN/manual.err"; fail "man cannot show the manual page"; }
 [[ ! -s "$RUN/manual.err" ]] || { cat "$RUN/manual.err"; fail "man warns about the manual page"; }
@@ -35,10 +38,15 @@ desktop-file-validate "$entry" >"$RUN/entry.out" 2>&1 || { cat "$RUN/entry.out";
 echo "ok   desktop-file-validate accepts $id.desktop"
 
 metainfo="$root/share/metainfo/$id.metainfo.xml"
-appstreamcli validate --no-net --pedantic "$metainfo" >"$RUN/metainfo.out" 2>&1 ||
-    { cat "$RUN/metainfo.out"; fail "appstreamcli rejects the metainfo"; }
+# Its exit status counts warnings too; what it says is judged below, tag by tag.
+appstreamcli validate --no-net --pedantic "$metainfo" >"$RUN/metainfo.out" 2>&1 || true
+grep -qE 'Validation (was successful|failed)' "$RUN/metainfo.out" ||
+    { cat "$RUN/metainfo.out"; fail "appstreamcli could not validate the metainfo"; }
 # The id keeps its reverse-DNS capitals, which the menu entry's name and the icon share.
-if grep -E '^[EWIP]:' "$RUN/metainfo.out" | grep -v ' cid-contains-uppercase-letter '; then
+expected=' cid-contains-uppercase-letter '
+# The project has no web page yet: AppStream 1.0 (Debian 13) warns of that, 0.16 (Debian 12) does not.
+grep -q '<url type="homepage">' "$metainfo" || expected="$expected| url-homepage-missing\$"
+if grep -E '^[EWIP]:' "$RUN/metainfo.out" | grep -vE "$expected"; then
     fail "appstreamcli validate --pedantic finds fault with the metainfo"
 fi
 echo "ok   appstreamcli validate --pedantic accepts $id.metainfo.xml"

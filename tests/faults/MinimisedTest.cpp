@@ -4,6 +4,7 @@
 #include <QBackingStore>
 #include <gtest/gtest.h>
 
+#include "support/ActiveWindow.h"
 #include "StillPlays.h"
 #include "support/WaitUntil.h"
 
@@ -33,7 +34,7 @@ void minimiseAndRestore(frmScallywise &w)
     ASSERT_TRUE(waitUntil([&] { return w.isMinimized(); }));
     w.showMaximized();  // as it first showed
     ASSERT_TRUE(waitUntil([&] { return !w.isMinimized() && w.isVisible(); }));
-    QApplication::setActiveWindow(&w);
+    testsupport::makeActive(&w);
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ TEST(Minimised, RestoredBetweenAnswersOrInTheMiddleOfAFallItShowsWhatItShouldAnd
     // Each window plays the same; keys go to the active one.
     auto both = [&](const std::function<void(GameDriver &)> &play) {
         for (GameDriver *g : {&game, &untouched}) {
-            QApplication::setActiveWindow(&g->w());
+            testsupport::makeActive(&g->w());
             play(*g);
         }
     };

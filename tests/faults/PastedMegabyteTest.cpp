@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <gtest/gtest.h>
 
+#include "support/ActiveWindow.h"
 #include "StillPlays.h"
 #include "windows/Frmreward.h"
 
@@ -36,7 +37,7 @@ TEST(PastedMegabyte, IntoTheNameBoxTheNameGoesOnAndTheCertificatePrints)
         KeepingPrinter *kept = printer.get();
         certificate->setPrinter(std::move(printer));
 
-        QApplication::setActiveWindow(certificate);
+        testsupport::makeActive(certificate);
         QApplication::clipboard()->setText(pasted);
         QTest::keyClick(certificate->Txtmyname->editor(), Qt::Key_V, Qt::ControlModifier);
         const QString name = certificate->Txtmyname->text();

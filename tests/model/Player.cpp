@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "support/ActiveWindow.h"
 #include "windows/frmAboutScallywise.h"
 
 namespace model {
@@ -96,7 +97,7 @@ Player::Player(const int &programEnds) : programEnds_(programEnds), game_(std::m
     QObject::connect(game_.get(), &frmScallywise::cueRun, game_.get(),
                      [this](const QString &player) { cues_ << player; });
     game_->showForm();
-    QApplication::setActiveWindow(game_.get());
+    testsupport::makeActive(game_.get());
     settle();
 }
 
@@ -127,16 +128,14 @@ void Player::activate(Window w)
     QWidget *target = window(w);
     if (!target)
         return;
-    // Away and back, so that the window is activated afresh even if it already was the active one.
-    QApplication::setActiveWindow(nullptr);
-    QApplication::setActiveWindow(target);
+    testsupport::makeActive(target);
 }
 
 QWidget *Player::keyTarget(Window w)
 {
     QWidget *target = window(w);
     if (QApplication::activeWindow() != target)
-        QApplication::setActiveWindow(target);  // a window just shown that the platform left inactive
+        testsupport::makeActive(target);  // a window just shown that the platform left inactive
     QWidget *focus = QApplication::focusWidget();
     return focus && focus->window() == target ? focus : target;
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "support/ActiveWindow.h"
 #include "app/toolkit/Program.h"
 #include "game/Levels.h"
 #include "game/frmScallywise.h"
@@ -20,7 +21,7 @@ public:
         window = std::make_unique<frmScallywise>();
         window->setFallPaced(false);
         window->showForm();
-        QApplication::setActiveWindow(window.get());
+        testsupport::makeActive(window.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     ~GameDriver()

@@ -8,6 +8,7 @@
 #include <QTextLayout>
 #include <gtest/gtest.h>
 
+#include "support/ActiveWindow.h"
 #include "support/GameDriver.h"
 #include "windows/frmAboutScallywise.h"
 #include "support/WaitUntil.h"
@@ -26,7 +27,7 @@ protected:
         frmAboutScallywise *about = frmAboutScallywise::loaded();
         EXPECT_NE(about, nullptr);
         if (about) {
-            QApplication::setActiveWindow(about);
+            testsupport::makeActive(about);
             EXPECT_TRUE(QTest::qWaitForWindowActive(about));
         }
         return about;
@@ -61,10 +62,10 @@ TEST_F(About, OkEnterAndEscEachUnloadIt)
     };
     const Case cases[] = {
         {"OK", [](frmAboutScallywise *a) { QTest::mouseClick(a->cmdOK, Qt::LeftButton); }},
-        {"Enter", [](frmAboutScallywise *a) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }},
+        {"Enter", [](frmAboutScallywise *) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }},
         {"keypad Enter",
-         [](frmAboutScallywise *a) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier); }},
-        {"Esc", [](frmAboutScallywise *a) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
+         [](frmAboutScallywise *) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier); }},
+        {"Esc", [](frmAboutScallywise *) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.how);
@@ -95,7 +96,7 @@ TEST_F(About, ChoosingAboutAgainOpensNoSecondWindow)
 {
     frmAboutScallywise *first = chooseAbout();
     first->lblTitle->setText("not loaded again");
-    QApplication::setActiveWindow(&game.w());
+    testsupport::makeActive(&game.w());
     frmAboutScallywise *second = chooseAbout();
 
     EXPECT_EQ(second, first);
@@ -119,7 +120,7 @@ TEST_F(About, ItIsADialogOfTheGameWindowThatTakesTheKeyboardAndTheGameStaysUsabl
     EXPECT_EQ(about->parentWidget(), &game.w());
     EXPECT_FALSE(about->isModal());
 
-    QApplication::setActiveWindow(&game.w());
+    testsupport::makeActive(&game.w());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&game.w()));
     game.chooseLevel("easy");
     game.answerRight();

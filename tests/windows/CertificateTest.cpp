@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "support/ActiveWindow.h"
 #include "CertificateWindow.h"
 #include "app/toolkit/Pictures.h"
 #include "support/GameDriver.h"
@@ -246,7 +247,7 @@ TEST(CertificateOverTheGame, TheRankFollowsTheLevelCheckedWhenTheNameGoesOn)
     cert.typeName("Fay");
 
     // The player goes back to the game and changes the level while the certificate is open.
-    QApplication::setActiveWindow(&game.w());
+    testsupport::makeActive(&game.w());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&game.w()));
     game.chooseLevel("difficult");
     ASSERT_TRUE(game.w().levelItem(*levelNamed("difficult"))->isChecked());

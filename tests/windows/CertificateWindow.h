@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <string_view>
 
+#include "support/ActiveWindow.h"
 #include "app/toolkit/Program.h"
 #include "game/Levels.h"
 #include "windows/Frmreward.h"
@@ -50,7 +51,7 @@ public:
             window->setPrinter(std::move(recording));
         }
         window->showForm();
-        QApplication::setActiveWindow(window);
+        testsupport::makeActive(window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     }
     ~CertificateWindow()

@@ -150,8 +150,9 @@ TEST_F(NoPrinter, ALinkOrFolderUnderTheNameIsPassedOverNotFollowed)
         } else {
             EXPECT_EQ(QFileInfo(name).symLinkTarget(), target);
             EXPECT_EQ(QFileInfo::exists(target), c.targetExists);
-            if (c.targetExists)
+            if (c.targetExists) {
                 EXPECT_EQ(contents(target), "someone else's file");
+            }
         }
     }
 }

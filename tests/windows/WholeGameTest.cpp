@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/ActiveWindow.h"
 #include "game/Levels.h"
 #include "app/Frmfirst.h"
 #include "app/toolkit/Program.h"
@@ -45,13 +46,13 @@ TEST(WholeGame, FromTheTitleToThePrintedCertificateByKeysAlone)
 
     Frmfirst title;
     title.showForm();
-    QApplication::setActiveWindow(&title);
+    testsupport::makeActive(&title);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&title));
     press(Qt::Key_Return);
     frmScallywise *game = title.game();
     ASSERT_NE(game, nullptr);
     game->setFallPaced(false);  // the fall's 40 ms frames only slow the test down
-    QApplication::setActiveWindow(game);
+    testsupport::makeActive(game);
     ASSERT_TRUE(QTest::qWaitForWindowActive(game));
 
     press(Qt::Key_E, Qt::ControlModifier);
@@ -73,7 +74,7 @@ TEST(WholeGame, FromTheTitleToThePrintedCertificateByKeysAlone)
 
     Frmreward *certificate = game->certificate();
     ASSERT_NE(certificate, nullptr);
-    QApplication::setActiveWindow(certificate);
+    testsupport::makeActive(certificate);
     ASSERT_TRUE(QTest::qWaitForWindowActive(certificate));
     ASSERT_EQ(focused(), certificate->Txtmyname->editor());
     QTest::keyClicks(keyTarget(), "Grace");

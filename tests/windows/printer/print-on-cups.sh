@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Prints the certificate on a real CUPS PDF queue, then on a queue that refuses jobs, then with
-# CUPS out of reach. Starts cupsd only if none is running and undoes only what it did itself.
+# CUPS out of reach. The CUPS is its own: a cupsd started here with its configuration, spool and
+# socket in a private folder (never the machine's own cupsd, nor one another program can reach),
+# stopped by its process id at the end.
 # Usage: print-on-cups.sh <PrintingTest program>
 set -euo pipefail
 program=$1
@@ -9,17 +11,9 @@ refusing=ScallywiseRefuses
 
 run=$(mktemp -d /tmp/scallywise-printer.XXXXXX)
 cupsd_pid=""
-made_queue=""
 made_out=""
-previous_default=""
 cleanup() {
   set +e
-  lpadmin -x "$refusing" 2>/dev/null
-  if [[ -n $made_queue ]]; then
-    lpadmin -x "$queue"
-  elif [[ -n $previous_default && $previous_default != "$queue" ]]; then
-    lpadmin -d "$previous_default"
-  fi
   if [[ -n $cupsd_pid ]]; then
     kill "$cupsd_pid"
     wait "$cupsd_pid" 2>/dev/null
@@ -29,24 +23,54 @@ cleanup() {
 }
 trap cleanup EXIT
 
+if [[ $(id -u) -ne 0 ]]; then
+  echo "skipped: only root may start a cupsd whose PDF queue writes into the job owner's home"
+  exit 77
+fi
+
+# cupsd runs the filters as lp: they must reach the spool inside the private folder.
+chmod 755 "$run"
+cups=$run/cups
+mkdir -p "$cups"/{etc,spool,cache,state,tmp,log}
+chmod 755 "$cups"
+chmod 1777 "$cups/tmp"  # the filters, running as lp, write their own files here
+export CUPS_SERVER=$cups/cupsd.sock
+cat >"$cups/etc/cups-files.conf" <<CONF
+ServerRoot $cups/etc
+RequestRoot $cups/spool
+CacheDir $cups/cache
+StateDir $cups/state
+TempDir $cups/tmp
+ErrorLog $cups/log/error_log
+AccessLog $cups/log/access_log
+PageLog $cups/log/page_log
+User lp
+Group lp
+SystemGroup root
+CONF
+cat >"$cups/etc/cupsd.conf" <<CONF
+Listen $CUPS_SERVER
+LogLevel warn
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+cupsd -f -c "$cups/etc/cupsd.conf" -s "$cups/etc/cups-files.conf" &
+cupsd_pid=$!
 cups_running() { lpstat -r 2>/dev/null | grep -q 'is running'; }
+for _ in $(seq 100); do cups_running && break; sleep 0.05; done
+cups_running || { cat "$cups/log/error_log" >&2 2>/dev/null; echo "cupsd did not start" >&2; exit 1; }
 
-if ! cups_running; then
-  if [[ $(id -u) -ne 0 ]]; then
-    echo "skipped: no cupsd is running, and only root may start one and set the default printer"
-    exit 77
-  fi
-  cupsd -f &  # in the foreground of a background job, so that its pid is ours to stop
-  cupsd_pid=$!
-  for _ in $(seq 100); do cups_running && break; sleep 0.05; done
-  cups_running || { echo "cupsd did not start" >&2; exit 1; }
-fi
-
-previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
-if ! lpstat -p "$queue" >/dev/null 2>&1; then
-  lpadmin -p "$queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-  made_queue=yes
-fi
+lpadmin -p "$queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
 lpadmin -d "$queue"
 cupsenable "$queue"
 cupsaccept "$queue"
