@@ -7,6 +7,8 @@
 #include <cstring>
 
 namespace display {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 namespace {
 
 // A name that is no client buffer integration: Qt then finds none and draws into shared memory.
@@ -36,5 +38,8 @@ void useSharedMemoryBuffers()
     qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", QByteArray(noIntegration));
     handlerBefore = qInstallMessageHandler(withoutNoteOfTheMissingIntegration);
 }
+#else
+void useSharedMemoryBuffers() {}
+#endif
 
 }  // namespace display
