@@ -4,6 +4,7 @@
 #include "app/Display.h"
 #include "app/DisplayLoss.h"
 #include "app/Frmfirst.h"
+#include "app/QuietNotes.h"
 #include "app/RasterBuffers.h"
 #include "app/toolkit/Fonts.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     display::useSharedMemoryBuffers();
+    display::quietInformationalNotes();
     QApplication app(argc, argv);
     display::endWhenLost();
     QApplication::setApplicationName(QStringLiteral("scallywise"));

@@ -85,6 +85,10 @@ void ClipVoice::play()
 
 bool ClipVoice::runSounding() const
 {
+    // While the clip loads, and with no output, what Qt says of playing means nothing yet: a run is
+    // timed by the clip's length, as on a Qt that plays into nothing and calls it playing for ever.
+    if (awaitingOutput_ || effect_->status() == QSoundEffect::Loading)
+        return runsStarted_ > 0 && !runOver_.hasExpired();
     return effect_->isPlaying() && !runOver_.hasExpired();
 }
 
@@ -103,7 +107,7 @@ void ClipVoice::startRun()
 
 void ClipVoice::playingChanged()
 {
-    if (effect_ && runWaiting_ && !effect_->isPlaying())
+    if (effect_ && runWaiting_ && !awaitingOutput_ && !effect_->isPlaying())
         startRun();
 }
 

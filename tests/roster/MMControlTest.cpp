@@ -59,58 +59,40 @@ TEST_F(MMControlTest, CueOpensTheClipAndStartsOneRun)
 }
 
 // With no sound output at all, Qt 6.4 loads a clip and calls it playing for ever, where Qt 6.8 puts
-// it in error at once ("No audio devices available") and never calls it playing. Either way the
-// clip is a good one: the player keeps it, and its runs go unheard.
-constexpr bool qtPlaysIntoNothing = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+// it in error at once ("No audio devices available"). Either way the clip is a good one: the player
+// keeps it, and times each unheard run by the clip's length, so both behave as below.
+constexpr const char *whatQtDoesWithoutAnOutput =
+    QT_VERSION < QT_VERSION_CHECK(6, 8, 0) ? "Qt calls the clip playing for ever" : "Qt puts the clip in error";
 
-// On Qt 6.4 the player must neither pile up runs nor wait for ever: one run waits, and it starts
-// once the sounding run's time is surely up.
+// The player must neither pile up runs nor wait for ever: one run waits, and it starts once the
+// sounding run's time is surely up.
 TEST_F(MMControlTest, RunsCuedWhileTheClipSoundsWaitOneAtATime)
 {
-    if (!qtPlaysIntoNothing)
-        GTEST_SKIP() << "Qt " << qVersion() << " calls no clip playing without a sound output";
+    SCOPED_TRACE(whatQtDoesWithoutAnOutput);
     MMControl player("waveaudio", "good.wav");
     cue(player);
     cue(player);
     cue(player);
     ASSERT_TRUE(waitUntil([&] { return player.runWaiting(); }));
     EXPECT_EQ(player.runsStarted(), 1);
+    EXPECT_TRUE(player.isOpen()) << "a good clip closed for want of a sound output";
 
     ASSERT_TRUE(waitUntil([&] { return player.runsStarted() == 2; }, clipLength + ClipVoice::lateEndAllowance + 5s));
     EXPECT_FALSE(player.runWaiting()) << "the third cue must not leave a run waiting behind the second";
 }
 
-// On Qt 6.8 nothing sounds, so nothing waits: each cue starts its run at once, and the player
-// stays open for the day an output appears.
-TEST_F(MMControlTest, WithoutAnOutputEachCueStartsItsRunAtOnce)
-{
-    if (qtPlaysIntoNothing)
-        GTEST_SKIP() << "Qt " << qVersion() << " plays into nothing, so runs wait there";
-    MMControl player("waveaudio", "good.wav");
-    cue(player);
-    ASSERT_TRUE(waitUntil([&] { return player.runsStarted() == 1; }));
-    cue(player);
-    cue(player);
-    ASSERT_TRUE(waitUntil([&] { return player.runsStarted() == 3; }));
-    EXPECT_FALSE(player.runWaiting());
-    EXPECT_TRUE(player.isOpen()) << "a good clip closed for want of a sound output";
-}
-
 TEST_F(MMControlTest, OpenSentToAnOpenPlayerKeepsTheClipItHas)
 {
+    SCOPED_TRACE(whatQtDoesWithoutAnOutput);
     MMControl player("waveaudio", "good.wav");
     cue(player);
-    ASSERT_TRUE(waitUntil([&] { return player.isOpen() && player.runsStarted() == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return player.isOpen(); }));
     QFile::remove(folder.filePath("good.wav"));
 
     cue(player);
-    if (qtPlaysIntoNothing) {
-        ASSERT_TRUE(waitUntil([&] { return player.runWaiting(); }));
-        EXPECT_EQ(player.runsStarted(), 1);
-    } else {
-        ASSERT_TRUE(waitUntil([&] { return player.runsStarted() == 2; }));
-    }
+    ASSERT_TRUE(waitUntil([&] { return player.runWaiting(); }));
     EXPECT_TRUE(player.isOpen());
+    EXPECT_EQ(player.runsStarted(), 1);
 }
 
 struct BrokenClip {
