@@ -154,7 +154,9 @@ void frmScallywise::Cmdamiright_Click()
         return;
     }
 
-    if (QString::compare(currentWord(), Txtspell->text(), Qt::CaseInsensitive) == 0) {
+    // White space at either end is invisible in the box, so a child cannot see why it would be
+    // wrong: only what lies between the first and the last visible character is judged.
+    if (QString::compare(currentWord(), Txtspell->text().trimmed(), Qt::CaseInsensitive) == 0) {
         Txtspell->setText(yes);
         Txtscore->setText(QString::number(scoreCounter_));
         pirateleft();

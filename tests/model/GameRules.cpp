@@ -93,6 +93,18 @@ bool sameIgnoringCase(const QString &a, const QString &b)
     return true;
 }
 
+// What the child can see of an answer: the blanks before the first and after the last visible
+// character are invisible, so they are no part of it.
+QString withoutOuterBlanks(const QString &answer)
+{
+    qsizetype first = 0, end = answer.size();
+    while (first < end && answer[first].isSpace())
+        ++first;
+    while (end > first && answer[end - 1].isSpace())
+        --end;
+    return answer.mid(first, end - first);
+}
+
 bool isButton(GameControl c)
 {
     return c == GameControl::Cmdquit || c == GameControl::Cmdclear || c == GameControl::Cmdnextword
@@ -390,7 +402,7 @@ void GameRules::amIRight()
         screen_.answer = QStringLiteral("Choose a level");  // no word to judge yet
         return;
     }
-    if (sameIgnoringCase(currentWord(), screen_.answer)) {
+    if (sameIgnoringCase(currentWord(), withoutOuterBlanks(screen_.answer))) {
         screen_.answer = QStringLiteral("YES!");
         screen_.score = QString::number(screen_.scoreCounter);
         stepTowardsEnd();
