@@ -4,13 +4,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
+#include <string_view>
 
 #include "support/ActiveWindow.h"
 #include "app/toolkit/Program.h"
-#include "game/Levels.h"
 #include "game/frmScallywise.h"
 
 class GameDriver {
@@ -37,14 +40,18 @@ public:
     void clear() { click(window->Cmdclear); }
     void amIRight() { click(window->Cmdamiright); }
 
-    // The level's shortcut, as its LEVEL item shows it, sent to whatever has the focus.
+    // The shortcut of the LEVEL item with this caption, as the menu shows it, sent to whatever
+    // has the focus.
     void chooseLevel(std::string_view caption)
     {
-        const Level *level = levelNamed(caption);
-        ASSERT_TRUE(level) << caption;
-        const QKeySequence keys = window->levelItem(*level)->shortcut();
-        ASSERT_FALSE(keys.isEmpty()) << caption;
-        QTest::keySequence(focused(), keys);
+        const QString wanted = QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+        const auto *menu = window->menuBar()->findChild<QMenu *>(QStringLiteral("mnulevel"));
+        ASSERT_TRUE(menu);
+        const QList<QAction *> items = menu->actions();
+        const auto item = std::find_if(items.begin(), items.end(), [&](QAction *a) { return a->text() == wanted; });
+        ASSERT_NE(item, items.end()) << caption;
+        ASSERT_FALSE((*item)->shortcut().isEmpty()) << caption;
+        QTest::keySequence(focused(), (*item)->shortcut());
     }
 
     QWidget *focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : window.get(); }

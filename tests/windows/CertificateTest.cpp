@@ -6,6 +6,7 @@
 
 #include "support/ActiveWindow.h"
 #include "CertificateWindow.h"
+#include "Ranks.h"
 #include "app/toolkit/Pictures.h"
 #include "support/GameDriver.h"
 #include "support/WaitUntil.h"

@@ -10,7 +10,6 @@
 
 #include "support/ActiveWindow.h"
 #include "app/toolkit/Program.h"
-#include "game/Levels.h"
 #include "windows/Frmreward.h"
 
 // The rank as the test gives it, in place of the game's level items; empty as if none were checked.
@@ -19,14 +18,6 @@ struct GivenRank : RankSource {
     std::string_view rankTitle() const override { return rank; }
 };
 
-// The rank the level table gives the level of this caption.
-inline std::string_view rankOf(std::string_view caption)
-{
-    const Level *level = levelNamed(caption);
-    EXPECT_TRUE(level) << caption;
-    return level ? level->rank : std::string_view();
-}
-inline QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // Keeps every picture it is given and answers as told.
 struct RecordingPrinter : CertificatePrinter {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "CertificateWindow.h"
+#include "Ranks.h"
 #include "app/toolkit/FittingLabel.h"
 #include "app/toolkit/Pictures.h"
 #include "support/NameLineInk.h"

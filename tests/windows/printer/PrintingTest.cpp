@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "CertificateWindow.h"
+#include "Ranks.h"
 #include "app/toolkit/Pictures.h"
 #include "support/NameLineInk.h"
 #include "support/PdfPage.h"
