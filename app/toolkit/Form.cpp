@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/toolkit/Contrast.h"
 #include "app/toolkit/FittingLabel.h"
 #include "app/toolkit/Fonts.h"
 #include "app/toolkit/Pictures.h"
@@ -243,6 +244,8 @@ void Form::buildControls()
         }
         if (c.backColour.role != Colour::Role::Default && c.kind != ControlKind::Label)
             pal.setColor(QPalette::Button, toQColor(c.backColour, pal, QPalette::Button));
+        if (c.kind == ControlKind::TextBox)
+            makeDisabledTextReadable(pal);
         w->setPalette(pal);
         w->setEnabled(!c.has(Disabled));
         w->setVisible(!c.has(Hidden));

@@ -7,6 +7,7 @@
 #        screens.py double-title SHOT1.xwd X Y W H SHOT2.xwd X Y W H ART_DIR
 #        screens.py scene SHOT.xwd X Y W H ART_DIR SCALE [PICTURE]   (only: is the scene painted yet?)
 #        screens.py falling SHOT.xwd X Y W H ART_DIR   (the first pirate drawn in one of his falling frames)
+#        screens.py word SHOT.xwd X Y W H ART_DIR SCALE   (the word on show reads at 4.5:1 or more)
 #        screens.py found-title SHOT.ppm ART_DIR
 #        screens.py found-game SHOT.ppm ART_DIR X Y SX SY   (the pirate at X, Y, drawn from the cell SX, SY)
 # X Y W H: the window's inside on the screen, as xwininfo gives it. The found-* checks look for the
@@ -275,6 +276,48 @@ def window(args):
     return tuple(int(v) for v in args)
 
 
+def luminance(colour):
+    """Relative luminance of an sRGB colour, as the web's readability guidelines define it."""
+    def linear(v):
+        v /= 255
+        return v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+    r, g, b = (linear(v) for v in colour)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
+
+
+READABLE = 4.5  # what the guidelines ask of body text
+
+
+def check_word(shot, window, art, scale):
+    """The word on show in the answer box: letters are drawn, and their darkest ink stands at a
+    readable contrast against the box's own background (its most common colour)."""
+    scene = read_bmp(os.path.join(art, "pictures", "seascene.bmp"))
+    client = game_client(shot, window, scene.doubled() if scale == 2 else scene, scale)
+    if not client:
+        return
+    x, y, w, h = (v * scale for v in PLAY_CONTROLS["Txtspell"][0])
+    edge = 3 * scale  # inside the box's frame
+    box = client.crop(x + edge, y + edge, w - 2 * edge, h - 2 * edge)
+    counts = {}
+    for row in box.rows:
+        for i in range(0, len(row), 3):
+            colour = tuple(row[i:i + 3])
+            counts[colour] = counts.get(colour, 0) + 1
+    background = max(counts, key=counts.get)
+    darkest = min(counts, key=luminance)
+    ink = sum(n for c, n in counts.items() if contrast(c, background) > 1.5)
+    expect(ink >= 30 * scale * scale, f"the answer box at scale {scale} shows no word ({ink} ink pixels)")
+    ratio = contrast(darkest, background)
+    print(f"scale {scale}: ink {bytes(darkest).hex()} on {bytes(background).hex()}, contrast {ratio:.2f}:1")
+    expect(ratio >= READABLE, f"the word on show at scale {scale} stands at {ratio:.2f}:1 against its box, "
+                              f"less than {READABLE}:1")
+
+
 def main(argv):
     what = argv[1]
     if what == "title":
@@ -287,6 +330,8 @@ def main(argv):
         scale = int(argv[8])
         scene = read_bmp(os.path.join(argv[7], "pictures", argv[9] if len(argv) > 9 else "seascene.bmp"))
         game_client(read_xwd(argv[2]), window(argv[3:7]), scene.doubled() if scale == 2 else scene, scale)
+    elif what == "word":
+        check_word(read_xwd(argv[2]), window(argv[3:7]), argv[7], int(argv[8]))
     elif what == "found-title":
         check_found_title(read_ppm(argv[2]), argv[3])
     elif what == "found-game":
