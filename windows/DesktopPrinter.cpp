@@ -35,17 +35,25 @@ QStringList DesktopPrinter::defaultSaveFolders()
     return folders;
 }
 
-bool DesktopPrinter::paintOnPage(QPagedPaintDevice &device, const QImage &picture)
+bool DesktopPrinter::paintOnPage(QPagedPaintDevice &device, const CertificatePage &certificate)
 {
-    device.setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const QSize size = certificate.size;
+    device.setPageOrientation(size.width() > size.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const QRect page = painter.viewport();
-    QRect target(QPoint(0, 0), picture.size().scaled(page.size(), Qt::KeepAspectRatio));
+    QRect target(QPoint(0, 0), size.scaled(page.size(), Qt::KeepAspectRatio));
     target.moveCenter(page.center());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, picture);
+    // The page is drawn in the window's pixels, scaled onto the paper: text stays text and lines
+    // stay lines at the printer's resolution. Pictures are smoothed, and kept lossless on a PDF,
+    // which Qt would otherwise compress as JPEG.
+    painter.translate(target.topLeft());
+    painter.scale(double(target.width()) / size.width(), double(target.height()) / size.height());
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform
+                           | QPainter::LosslessImageRendering);
+    painter.setClipRect(QRect(QPoint(0, 0), size));
+    certificate.draw(painter);
     return painter.end();
 }
 
@@ -64,7 +72,7 @@ static int createNewFile(const QString &path)
     return ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
 }
 
-QString DesktopPrinter::saveAsPdf(const QImage &picture, const QString &folder)
+QString DesktopPrinter::saveAsPdf(const CertificatePage &certificate, const QString &folder)
 {
     const QDir dir(folder);
     for (int number = 1; number < 10000; ++number) {
@@ -83,7 +91,7 @@ QString DesktopPrinter::saveAsPdf(const QImage &picture, const QString &folder)
             writer.setCreator(QStringLiteral("Scallywise"));
             const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
             writer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
-            drawn = paintOnPage(writer, picture);
+            drawn = paintOnPage(writer, certificate);
         } else {
             ::close(fd);
         }
@@ -97,14 +105,14 @@ QString DesktopPrinter::saveAsPdf(const QImage &picture, const QString &folder)
     return {};
 }
 
-bool DesktopPrinter::printOnDefaultPrinter(const QImage &picture)
+bool DesktopPrinter::printOnDefaultPrinter(const CertificatePage &certificate)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return false;
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(documentName);
-    if (!paintOnPage(printer, picture))
+    if (!paintOnPage(printer, certificate))
         return false;
     return cupsTookTheJob();
 }
@@ -121,7 +129,7 @@ bool DesktopPrinter::cupsTookTheJob()
     return !lastError || lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
-CertificatePrinter::Outcome DesktopPrinter::print(const QImage &certificate)
+CertificatePrinter::Outcome DesktopPrinter::print(const CertificatePage &certificate)
 {
     if (printOnDefaultPrinter(certificate))
         return {Outcome::Kind::Printed, {}};

@@ -19,21 +19,21 @@ public:
     DesktopPrinter();
     explicit DesktopPrinter(QStringList saveFolders);
 
-    Outcome print(const QImage &certificate) override;
+    Outcome print(const CertificatePage &certificate) override;
 
     // The documents folder if there is one, then the home folder.
     static QStringList defaultSaveFolders();
 
-    // Draws the picture as large as the page allows, proportions kept, centred; false if the
-    // device would not take it.
-    static bool paintOnPage(QPagedPaintDevice &device, const QImage &picture);
+    // Draws the certificate as large as the page allows, proportions kept, centred, at the
+    // device's own resolution; false if the device would not take it.
+    static bool paintOnPage(QPagedPaintDevice &device, const CertificatePage &certificate);
 
     // Saves the picture as a PDF in the folder under a name that no file there has yet.
     // Returns the file's path, or an empty string if the folder would not take it.
-    static QString saveAsPdf(const QImage &picture, const QString &folder);
+    static QString saveAsPdf(const CertificatePage &certificate, const QString &folder);
 
 private:
-    static bool printOnDefaultPrinter(const QImage &picture);
+    static bool printOnDefaultPrinter(const CertificatePage &certificate);
     static bool cupsTookTheJob();
 
     std::optional<QStringList> saveFolders_;

@@ -45,12 +45,17 @@ void Frmreward::Cmdmyname_Click()
 
 QImage Frmreward::certificateImage() const { return clientArea()->grab().toImage(); }
 
+CertificatePage Frmreward::certificatePage() const
+{
+    return {clientArea()->size(), [this](QPainter &p) { drawClientArea(p); }};
+}
+
 void Frmreward::Cmdprintit_Click()
 {
     // Before the picture is taken, so that neither is ever on the paper.
     Cmdprintit->hide();
     Lblprintnote->hide();
-    const CertificatePrinter::Outcome outcome = printer_->print(certificateImage());
+    const CertificatePrinter::Outcome outcome = printer_->print(certificatePage());
     using Kind = CertificatePrinter::Outcome::Kind;
     switch (outcome.kind) {
     case Kind::Printed:

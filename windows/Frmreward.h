@@ -26,6 +26,7 @@ public:
 
     // The client area as it looks now, every visible control on it: what goes on paper.
     QImage certificateImage() const;
+    CertificatePage certificatePage() const;
 
     // Controls, by their layout names.
     toolkit::TextBox *Txtmyname;

@@ -145,6 +145,30 @@ void Form::buildWindow()
     setCentralWidget(client_);
 }
 
+void Form::drawClientArea(QPainter &painter) const
+{
+    const QRect area(QPoint(0, 0), client_->size());
+    const QImage &source = layout_.form.persistentCanvas ? canvas_ : background_;
+    painter.fillRect(area, toQColor(layout_.form.backColour, palette(), QPalette::Window));
+    if (!source.isNull()) {
+        // Pixels as many as the device has under the picture, up to the printable resolution:
+        // scaled here, smoothly, rather than by a device that might stretch a screen's worth.
+        const double deviceScale = painter.deviceTransform().map(QLineF(0, 0, 1, 0)).length();
+        const int dpi = painter.device() ? painter.device()->logicalDpiX() : 96;
+        const double factor = deviceScale * std::min(1.0, printableDpi / std::max(dpi, 1));
+        const QRect target = source.rect();
+        if (factor > 1.0)
+            painter.drawImage(target, source.scaled(source.size() * factor, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        else
+            painter.drawImage(target, source);
+    }
+    for (QWidget *control : client_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisibleTo(client_))
+            continue;
+        control->render(&painter, control->pos());
+    }
+}
+
 QSize Form::clientSize() const { return {px(layout_.form.clientWidth), px(layout_.form.clientHeight)}; }
 
 void Form::buildBackground()

@@ -35,6 +35,12 @@ public:
     QWidget *clientArea() const;
     QSize clientSize() const;  // the layout's client area in pixels
 
+    // The client area as it looks now, drawn onto any painter in the client area's pixels at the
+    // painter's own resolution (a printer's, say): the controls' text as text, and the background
+    // picture scaled smoothly to at most printableDpi dots per inch of the painter's device.
+    void drawClientArea(QPainter &painter) const;
+    static constexpr double printableDpi = 300;
+
     // The persistent canvas (only for layouts that ask for one). It and the background cover the
     // background picture's rectangle at the client area's top-left corner; the rest of the client
     // area is painted in the background colour. Clearing repaints the background picture; drawing

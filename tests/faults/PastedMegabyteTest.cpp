@@ -12,9 +12,9 @@ namespace {
 // Prints nothing and keeps the picture it is given.
 struct KeepingPrinter : CertificatePrinter {
     QImage printed;
-    Outcome print(const QImage &certificate) override
+    Outcome print(const CertificatePage &certificate) override
     {
-        printed = certificate;
+        printed = certificate.image();
         return {Outcome::Kind::Printed, {}};
     }
 };

@@ -75,7 +75,7 @@ bool shown(const toolkit::Form &form, const char *name)
 
 }  // namespace
 
-CertificatePrinter::Outcome ScriptedPrinter::print(const QImage &)
+CertificatePrinter::Outcome ScriptedPrinter::print(const CertificatePage &)
 {
     ++jobs;
     switch (next.result) {

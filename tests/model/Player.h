@@ -16,7 +16,7 @@ namespace model {
 // Stands in for the desktop's printer: it does whatever the next input says it should.
 class ScriptedPrinter : public CertificatePrinter {
 public:
-    Outcome print(const QImage &certificate) override;
+    Outcome print(const CertificatePage &certificate) override;
     PrintOutcome next;
     int jobs = 0;
     QString savedFile;  // where the last saved certificate went

@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace pdfpage {
 
@@ -57,6 +59,40 @@ inline double meanDistance(const QImage &a, const QImage &b)
         for (int x = 0; x < left.width(); ++x)
             sum += channelDistance(left.pixel(x, y), right.pixel(x, y));
     return sum / (double(left.width()) * left.height());
+}
+
+// What a program of poppler's prints about the file, or an empty string if it could not read it.
+inline QString popplerSays(const QString &program, QStringList arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text on the pages, as text: what a reader of the file can select, search and copy.
+inline QString text(const QString &pdf)
+{
+    return popplerSays(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+}
+
+// The pictures in the file: how each is stored, and how many of its pixels fall on an inch of paper.
+struct Image {
+    QString encoding;  // "image" (lossless), "jpeg", ...
+    int xPpi = 0, yPpi = 0;
+};
+inline std::vector<Image> images(const QString &pdf)
+{
+    // pdfimages -list: page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    std::vector<Image> found;
+    const QStringList lines = popplerSays(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split('\n');
+    for (const QString &line : lines.mid(2)) {
+        const QStringList cells = line.simplified().split(' ');
+        if (cells.size() >= 14)
+            found.push_back({cells[8], cells[12].toInt(), cells[13].toInt()});
+    }
+    return found;
 }
 
 // The picture cut out of the page and brought back to the size it was printed from.

@@ -23,9 +23,9 @@ struct GivenRank : RankSource {
 struct RecordingPrinter : CertificatePrinter {
     Outcome answer{Outcome::Kind::Printed, {}};
     std::vector<QImage> printed;
-    Outcome print(const QImage &certificate) override
+    Outcome print(const CertificatePage &certificate) override
     {
-        printed.push_back(certificate);
+        printed.push_back(certificate.image());
         return answer;
     }
 };
