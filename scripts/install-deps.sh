@@ -10,6 +10,7 @@ packages=(
   pulseaudio pulseaudio-utils sox libsox-fmt-base espeak-ng
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   fontconfig fonts-liberation2 fonts-dejavu-core fonts-comic-neue fonts-texgyre
+  fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
   dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
   desktop-file-utils appstream dpkg-dev file time
   lintian reuse man-db libglib2.0-bin
