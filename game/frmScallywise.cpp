@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <thread>
 
+#include "app/toolkit/Announcer.h"
 #include "app/toolkit/Program.h"
 #include "game/GameLayout.h"
 #include "game/Levels.h"
@@ -109,6 +110,8 @@ void frmScallywise::mnulevel_Click(const Level &level)
     for (const Level &l : levels)
         levelItem(l)->setChecked(&l == &level);
     Txtspell->setText(pressNewWord);
+    const QString caption = QString::fromUtf8(level.caption.data(), qsizetype(level.caption.size()));
+    toolkit::announce(this, QStringLiteral("Level %1. %2").arg(caption, pressNewWord));
     // The word index carries over: a level chosen later starts its list at the current index.
     currentList_ = level.first;
 }
@@ -133,6 +136,7 @@ void frmScallywise::Cmdnextword_Click()
 {
     Txtspell->setText(currentWord());
     Txtspell->setEnabled(false);  // the word can be read but not edited
+    toolkit::announce(this, QStringLiteral("%1. %2").arg(currentWord(), toolkit::spelt(currentWord())));
 }
 
 void frmScallywise::Cmdclear_Click()
@@ -146,11 +150,13 @@ void frmScallywise::Cmdamiright_Click()
 {
     if (!Txtspell->isEnabled()) {
         Txtspell->setText(typeTheAnswer);
+        toolkit::announce(this, typeTheAnswer);
         return;
     }
     if (!currentList_) {
         // No level yet, so there is no word to judge against: ask for a level and change nothing.
         Txtspell->setText(chooseALevel);
+        toolkit::announce(this, chooseALevel);
         return;
     }
 
@@ -159,9 +165,11 @@ void frmScallywise::Cmdamiright_Click()
     if (QString::compare(currentWord(), Txtspell->text().trimmed(), Qt::CaseInsensitive) == 0) {
         Txtspell->setText(yes);
         Txtscore->setText(QString::number(scoreCounter_));
+        toolkit::announce(this, QStringLiteral("%1 Score %2").arg(yes, Txtscore->text()));
         pirateleft();
     } else {
         Txtspell->setText(oops);
+        toolkit::announce(this, oops);
         if (pirate_.standsBesideShip())
             ++wordIndex_;
         else
@@ -217,6 +225,7 @@ void frmScallywise::faces()
     const roster::Fallen &fallen = roster::crew[count - 1];
     control(fallen.face)->show();
     control(fallen.name)->show();
+    announceFall(fallen);
     for (int run = 1; run <= fallen.runs; ++run) {
         if (run == fallen.runs && !fallen.ship.empty())
             control(fallen.ship)->show();
@@ -224,6 +233,18 @@ void frmScallywise::faces()
     }
     if (fallen.earnsCertificate)
         showCertificate();
+}
+
+void frmScallywise::announceFall(const roster::Fallen &fallen)
+{
+    const int count = pirate_.pirateCount;
+    const auto *name = qobject_cast<QLabel *>(control(fallen.name));
+    QString line = QStringLiteral("%1 fell. %2 %3 fallen.")
+                       .arg(name ? name->text() : QString(), QString::number(count),
+                            count == 1 ? QStringLiteral("pirate has") : QStringLiteral("pirates have"));
+    if (!fallen.ship.empty())
+        line += QStringLiteral(" A ship joins the fleet.");
+    toolkit::announce(this, line);
 }
 
 Frmreward *frmScallywise::certificate() const { return certificate_; }

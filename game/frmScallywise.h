@@ -21,6 +21,9 @@
 #include "windows/RankSource.h"
 
 class Frmreward;
+namespace roster {
+struct Fallen;
+}
 struct Level;
 
 class frmScallywise : public toolkit::Form, public RankSource {
@@ -99,6 +102,7 @@ private:
     const Level *checkedLevel() const;
     MMControl *makePlayer(const roster::CueClip &cue);
     void paceFrame();
+    void announceFall(const roster::Fallen &fallen);
     void showCertificate();
 
     const wordlists::WordList *currentList_ = nullptr;

@@ -2,7 +2,9 @@
 #include "windows/Frmreward.h"
 
 #include <QDir>
+#include <QEvent>
 
+#include "app/toolkit/Announcer.h"
 #include "app/toolkit/Program.h"
 #include "windows/DesktopPrinter.h"
 #include "windows/RewardLayout.h"
@@ -41,6 +43,20 @@ void Frmreward::Cmdmyname_Click()
     Label1->setText(QString::fromUtf8(rank.data(), qsizetype(rank.size())) + Txtmyname->text());
     Txtmyname->hide();
     Cmdmyname->hide();
+    toolkit::announce(this, Label1->text());
+}
+
+void Frmreward::changeEvent(QEvent *event)
+{
+    toolkit::Form::changeEvent(event);
+    // Read out once the window has the keyboard, after a screen reader has named the window.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !wordingRead_) {
+        wordingRead_ = true;
+        QStringList lines;
+        for (const QLabel *line : {Lblfirst, Lblsecond, Lblthree, Lblfour})
+            lines << line->text().trimmed();
+        toolkit::announce(this, lines.join(QStringLiteral(". ")));
+    }
 }
 
 QImage Frmreward::certificateImage() const { return clientArea()->grab().toImage(); }
@@ -59,16 +75,19 @@ void Frmreward::Cmdprintit_Click()
     using Kind = CertificatePrinter::Outcome::Kind;
     switch (outcome.kind) {
     case Kind::Printed:
+        toolkit::announce(this, tr("The certificate went to the printer."));
         break;
     case Kind::Saved:
         Lblprintnote->setText(tr("No printer took the certificate, so it is saved as %1")
                                   .arg(QDir::toNativeSeparators(outcome.file)));
         Lblprintnote->show();
+        toolkit::announce(this, Lblprintnote->text());
         break;
     case Kind::Failed:
         // Nothing reached paper or disk: the player may try again.
         Lblprintnote->setText(tr("The certificate could not be printed or saved. Press PRINT OUT to try again."));
         Lblprintnote->show();
+        toolkit::announce(this, Lblprintnote->text());
         Cmdprintit->show();
         return;
     }

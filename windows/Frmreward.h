@@ -41,7 +41,11 @@ public:
     toolkit::CommandButton *Cmdexit;
     QAction *mnuput;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     const RankSource &rank_;
+    bool wordingRead_ = false;
     std::unique_ptr<CertificatePrinter> printer_;
 };

@@ -16,7 +16,7 @@ constexpr FontSpec motto{"Book Antiqua", 26.25, true, true};
 // From top to bottom; the exit button, in the top left corner, comes last.
 constexpr ControlSpec controls[] = {
     {.name = "Txtmyname", .kind = K::TextBox, .left = 3480, .top = 0, .width = 4935, .height = 615,
-     .align = Align::Centre, .tabIndex = 5},
+     .align = Align::Centre, .tabIndex = 5, .accessibleName = "your name for the certificate"},
     {.name = "Cmdmyname", .kind = K::CommandButton, .left = 3480, .top = 720, .width = 4935, .height = 735,
      .caption = "Type your name in the box above then Press here to put your name on the certificate!",
      .font = buttonFont, .flags = DefaultButton, .tabIndex = 6},
@@ -47,7 +47,7 @@ constexpr ControlSpec controls[] = {
     // The runs of spaces in its caption break it into lines in the narrow button.
     {.name = "Cmdexit", .kind = K::CommandButton, .left = 120, .top = 120, .width = 1695, .height = 1455,
      .caption = "   PRESS HERE   TO EXIT PROGRAM", .font = buttonFont, .backColour = rgb(0xFF0000),
-     .flags = Hidden | Graphical, .tabIndex = 8},
+     .flags = Hidden | Graphical, .tabIndex = 8, .accessibleName = "PRESS HERE TO EXIT PROGRAM"},
 };
 
 // One menu with an empty caption and no items: a blank entry on the bar that does nothing.
