@@ -12,6 +12,7 @@ packages=(
   fontconfig fonts-liberation2 fonts-dejavu-core fonts-comic-neue fonts-texgyre
   fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
   dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+  orca speech-dispatcher speech-dispatcher-espeak-ng
   desktop-file-utils appstream dpkg-dev file time
   lintian reuse man-db libglib2.0-bin
   git ccache devscripts

@@ -122,6 +122,22 @@ start_sound() {
     pactl set-default-sink test
 }
 
+# start_screen_reader: speech-dispatcher speaking with espeak-ng into the sound server, and Orca,
+# with its settings in the test's own home and everything it says in $RUN/orca.log. Needs the
+# accessibility bus and the sound server first.
+start_screen_reader() {
+    mkdir -p "$XDG_RUNTIME_DIR/speech-dispatcher" "$RUN/speech"
+    HOME="$RUN/home" XDG_DATA_HOME="$RUN/home/data" speech-dispatcher -s -t 0 -c unix_socket \
+        -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" -L "$RUN/speech" >"$RUN/speechd.log" 2>&1 &
+    started_pids+=($!)
+    wait_until 10 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
+        fail "speech-dispatcher did not start (see $RUN/speechd.log)"
+    HOME="$RUN/home" XDG_DATA_HOME="$RUN/home/data" "$PY" "$HERE/orca_run.py" "$RUN/orca.log" >"$RUN/orca.out" 2>&1 &
+    started_pids+=($!)
+    # Orca greets the desktop once it is listening.
+    wait_until 30 grep -q "SPEECH OUTPUT:" "$RUN/orca.log" || fail "Orca did not start (see $RUN/orca.out)"
+}
+
 # start_program VAR COMMAND...: runs a program in the background and puts its pid in VAR.
 # Its exit status lands in $RUN/<pid>.status, its standard error in $RUN/<pid>.err.
 start_program() {
