@@ -36,10 +36,6 @@ public:
 
     explicit Announcement(QWidget *window) : QWidget(window)
     {
-        // Qt made the widget's accessible interface while only its QWidget part was built, as a
-        // plain widget: drop it, so that the next one asked for comes with the notification role.
-        if (QAccessibleInterface *plain = QAccessible::queryAccessibleInterface(this))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(plain));
         setObjectName(name);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
@@ -48,15 +44,10 @@ public:
     }
 };
 
-class AccessibleAnnouncement : public QAccessibleWidget {
-public:
-    explicit AccessibleAnnouncement(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
-};
-
 QAccessibleInterface *announcementRole(const QString &, QObject *object)
 {
     if (auto *widget = dynamic_cast<Announcement *>(object))
-        return new AccessibleAnnouncement(widget);
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 
