@@ -1,10 +1,13 @@
 // The desktop printer with no printer to take the job: the certificate is saved as a PDF, in the
-// first folder that takes it, under a name no file has yet, the picture filling the page.
+// first folder that takes it, under a name no file has yet, the picture filling the page of the country's paper.
 #include <QFile>
+#include <QLocale>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "support/PdfPage.h"
 #include "support/ScopedEnv.h"
@@ -201,31 +204,52 @@ TEST_F(NoPrinter, SavesInTheDocumentsFolderElseTheHomeFolder)
     EXPECT_EQ(DesktopPrinter().print(quarters()).file, in("Papers/Scallywise certificate.pdf"));
 }
 
+// On the paper of the player's country: US Letter where inches are the measure, A4 elsewhere,
+// filled the same way on both.
 TEST_F(NoPrinter, ThePictureFillsThePageWithItsProportionsKept)
 {
+    struct Paper {
+        QLocale locale;
+        QPageSize::PageSizeId size;
+    };
+    const Paper papers[] = {
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4},
+        {QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter},
+    };
     struct Case {
         QSize picture;
     };
     const Case cases[] = {{{794, 556}}, {{300, 600}}, {{1000, 200}}};
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.picture.width() << "x" << c.picture.height());
-        QTemporaryDir dir;
-        const auto outcome = DesktopPrinter({dir.path()}).print(quarters(c.picture));
-        const QImage page = pdfpage::rasterise(outcome.file);
-        ASSERT_FALSE(page.isNull());
+    const struct Restore {
+        QLocale was;
+        ~Restore() { QLocale::setDefault(was); }
+    } restore;
+    for (const Paper &paper : papers) {
+        QLocale::setDefault(paper.locale);
+        for (const Case &c : cases) {
+            SCOPED_TRACE(testing::Message() << QPageSize::name(paper.size).toStdString() << ", "
+                                            << c.picture.width() << "x" << c.picture.height());
+            QTemporaryDir dir;
+            const auto outcome = DesktopPrinter({dir.path()}).print(quarters(c.picture));
+            const QImage page = pdfpage::rasterise(outcome.file);
+            ASSERT_FALSE(page.isNull());
 
-        // Wide pictures go on a landscape page, tall ones on a portrait page.
-        EXPECT_EQ(page.width() > page.height(), c.picture.width() > c.picture.height());
-        const QRect picture = pdfpage::inkedArea(page);
-        const double shownRatio = double(picture.width()) / picture.height();
-        const double ratio = double(c.picture.width()) / c.picture.height();
-        EXPECT_NEAR(shownRatio / ratio, 1.0, 0.02);
-        // As large as the page's margins allow along one side, and centred.
-        const int sideMargin = picture.left(), topMargin = picture.top();
-        EXPECT_NEAR(page.width() - 1 - picture.right(), sideMargin, 2);
-        EXPECT_NEAR(page.height() - 1 - picture.bottom(), topMargin, 2);
-        EXPECT_LT(std::min(sideMargin, topMargin), page.width() / 10);
-        // Upright and not mirrored.
-        EXPECT_LT(pdfpage::meanDistance(pdfpage::pictureFromPage(page, c.picture), quarters(c.picture)), 8.0);
+            // Wide pictures go on a landscape page, tall ones on a portrait page, of the country's paper.
+            EXPECT_EQ(page.width() > page.height(), c.picture.width() > c.picture.height());
+            const QSizeF sheet = QPageSize(paper.size).size(QPageSize::Point);
+            EXPECT_NEAR(double(std::max(page.width(), page.height())) / std::min(page.width(), page.height()),
+                        std::max(sheet.width(), sheet.height()) / std::min(sheet.width(), sheet.height()), 0.01);
+            const QRect picture = pdfpage::inkedArea(page);
+            const double shownRatio = double(picture.width()) / picture.height();
+            const double ratio = double(c.picture.width()) / c.picture.height();
+            EXPECT_NEAR(shownRatio / ratio, 1.0, 0.02);
+            // As large as the page's margins allow along one side, and centred.
+            const int sideMargin = picture.left(), topMargin = picture.top();
+            EXPECT_NEAR(page.width() - 1 - picture.right(), sideMargin, 2);
+            EXPECT_NEAR(page.height() - 1 - picture.bottom(), topMargin, 2);
+            EXPECT_LT(std::min(sideMargin, topMargin), page.width() / 10);
+            // Upright and not mirrored.
+            EXPECT_LT(pdfpage::meanDistance(pdfpage::pictureFromPage(page, c.picture), quarters(c.picture)), 8.0);
+        }
     }
 }
