@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,6 +33,12 @@ void endIfTheDisplayWentAway(QtMsgType type, const QMessageLogContext &context, 
 
 }  // namespace
 
-void endWhenLost() { qtsOwnHandler = qInstallMessageHandler(endIfTheDisplayWentAway); }
+void endWhenLost()
+{
+    // A write to the display's closed connection must fail, so that Qt notices and says the words
+    // above: left to SIGPIPE's default, whichever thread writes first kills the program outright.
+    std::signal(SIGPIPE, SIG_IGN);
+    qtsOwnHandler = qInstallMessageHandler(endIfTheDisplayWentAway);
+}
 
 }  // namespace display

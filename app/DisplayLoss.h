@@ -4,7 +4,8 @@
 namespace display {
 
 // From now on, should the display go away while the program runs, the program ends at once with
-// status 1 and one line on standard error.
+// status 1 and one line on standard error, whichever of its threads meets the closed connection
+// first.
 void endWhenLost();
 
 }  // namespace display

@@ -1,7 +1,9 @@
 // The program's word when its display goes away: it ends at once with status 1 and one line, while
 // every other message of Qt's goes on as before.
 #include <QtGlobal>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "app/DisplayLoss.h"
 
@@ -18,4 +20,17 @@ TEST(DisplayLoss, QtsWordThatTheDisplayWentAwayEndsTheProgramWithStatusOne)
             << message;
     }
     qInstallMessageHandler(nullptr);  // Qt's own again, for the tests after this one
+}
+
+TEST(DisplayLoss, AWriteToAClosedConnectionFailsInsteadOfKillingTheProgram)
+{
+    display::endWhenLost();
+    qInstallMessageHandler(nullptr);
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);  // as the display's end of the connection closes when the server stops
+    errno = 0;
+    EXPECT_EQ(write(ends[1], "x", 1), -1);  // without the guard, SIGPIPE ends the test program here
+    EXPECT_EQ(errno, EPIPE);
+    close(ends[1]);
 }
