@@ -8,9 +8,9 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <cerrno>
 #include <cups/cups.h>
 #include <fcntl.h>
@@ -57,6 +57,21 @@ bool DesktopPrinter::paintOnPage(QPagedPaintDevice &device, const CertificatePag
     return painter.end();
 }
 
+// The paper of the family's country: US Letter where inches are the measure, A4 elsewhere.
+static QPageSize localPaper()
+{
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+bool DesktopPrinter::writePdf(QIODevice &out, const CertificatePage &certificate, const QPageSize &paper)
+{
+    QPdfWriter writer(&out);
+    writer.setTitle(documentName);
+    writer.setCreator(QStringLiteral("Scallywise"));
+    writer.setPageSize(paper);
+    return paintOnPage(writer, certificate);
+}
+
 static QString candidateName(int number)
 {
     if (number == 1)
@@ -85,16 +100,10 @@ QString DesktopPrinter::saveAsPdf(const CertificatePage &certificate, const QStr
         }
         QFile file;
         bool drawn = false;
-        if (file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-            QPdfWriter writer(&file);
-            writer.setTitle(documentName);
-            writer.setCreator(QStringLiteral("Scallywise"));
-            const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-            writer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
-            drawn = paintOnPage(writer, certificate);
-        } else {
+        if (file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
+            drawn = writePdf(file, certificate, localPaper());
+        else
             ::close(fd);
-        }
         file.close();
         if (!drawn || file.error() != QFileDevice::NoError) {
             QFile::remove(path);  // ours, and unfinished
@@ -107,26 +116,43 @@ QString DesktopPrinter::saveAsPdf(const CertificatePage &certificate, const QStr
 
 bool DesktopPrinter::printOnDefaultPrinter(const CertificatePage &certificate)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull())
         return false;
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(documentName);
-    if (!paintOnPage(printer, certificate))
+    // The job is the very PDF that is saved when no printer takes it, text as text: Qt's own
+    // printing would draw each control on the paper as a bitmap at the screen's resolution.
+    const QPageSize paper = printer.defaultPageSize().isValid() ? printer.defaultPageSize() : localPaper();
+    QTemporaryFile pdf(QDir(QDir::tempPath()).filePath(QStringLiteral("scallywise-XXXXXX.pdf")));
+    if (!pdf.open() || !writePdf(pdf, certificate, paper) || !pdf.flush())
         return false;
-    return cupsTookTheJob();
+    return sendToCups(printer.printerName(), pdf.fileName());
 }
 
-bool DesktopPrinter::cupsTookTheJob()
+bool DesktopPrinter::sendToCups(const QString &printerName, const QString &file)
 {
-    // Qt hands the finished job to CUPS without saying whether CUPS took it (a queue that rejects
-    // jobs, a server gone meanwhile). CUPS keeps the answer to this thread's last request. The CUPS
-    // library is asked for it by name, not linked: linked, it and the TLS, Kerberos and Avahi
+    // The CUPS library is asked for by name, not linked: linked, it and the TLS, Kerberos and Avahi
     // libraries under it would be loaded at start-up and kept for the whole game, some 3 MB, for a
-    // page printed once at the end. Qt's own CUPS printing has loaded it by the time a job is done.
-    using LastError = ipp_status_t (*)();
-    const auto lastError = reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
-    return !lastError || lastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    // page printed once at the end. Qt's printer support has loaded it once a printer is found.
+    using GetNamedDest = cups_dest_t *(*)(http_t *, const char *, const char *);
+    using FreeDests = void (*)(int, cups_dest_t *);
+    using PrintFile = int (*)(const char *, const char *, const char *, int, cups_option_t *);
+    const QString library = QStringLiteral("cups");
+    const auto getNamedDest = reinterpret_cast<GetNamedDest>(QLibrary::resolve(library, 2, "cupsGetNamedDest"));
+    const auto freeDests = reinterpret_cast<FreeDests>(QLibrary::resolve(library, 2, "cupsFreeDests"));
+    const auto printFile = reinterpret_cast<PrintFile>(QLibrary::resolve(library, 2, "cupsPrintFile"));
+    if (!getNamedDest || !freeDests || !printFile)
+        return false;
+    // Qt names an instance of a queue "queue/instance". The options the family saved for it
+    // (lpoptions) go with the job, as lp sends them.
+    const QByteArray queue = printerName.section(QLatin1Char('/'), 0, 0).toUtf8();
+    const QByteArray instance = printerName.section(QLatin1Char('/'), 1).toUtf8();
+    cups_dest_t *dest = getNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), instance.isEmpty() ? nullptr : instance.constData());
+    // The job's number, or 0 when CUPS did not take it: a queue that rejects jobs, a server gone.
+    const int job = printFile(queue.constData(), QFile::encodeName(file).constData(), documentName.toUtf8().constData(),
+                              dest ? dest->num_options : 0, dest ? dest->options : nullptr);
+    if (dest)
+        freeDests(1, dest);
+    return job > 0;
 }
 
 CertificatePrinter::Outcome DesktopPrinter::print(const CertificatePage &certificate)

@@ -7,6 +7,8 @@
 
 #include "windows/CertificatePrinter.h"
 
+class QIODevice;
+class QPageSize;
 class QPagedPaintDevice;
 
 class DesktopPrinter : public CertificatePrinter {
@@ -28,13 +30,17 @@ public:
     // device's own resolution; false if the device would not take it.
     static bool paintOnPage(QPagedPaintDevice &device, const CertificatePage &certificate);
 
+    // Writes the certificate onto the device as a one-page PDF of that paper.
+    static bool writePdf(QIODevice &out, const CertificatePage &certificate, const QPageSize &paper);
+
     // Saves the picture as a PDF in the folder under a name that no file there has yet.
     // Returns the file's path, or an empty string if the folder would not take it.
     static QString saveAsPdf(const CertificatePage &certificate, const QString &folder);
 
 private:
     static bool printOnDefaultPrinter(const CertificatePage &certificate);
-    static bool cupsTookTheJob();
+    // Gives the PDF file to CUPS as a job for the printer; false if CUPS did not take it.
+    static bool sendToCups(const QString &printerName, const QString &file);
 
     std::optional<QStringList> saveFolders_;
 };

@@ -77,6 +77,17 @@ inline QString text(const QString &pdf)
     return popplerSays(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
 }
 
+// The fonts the pages draw their glyphs from, by name: text drawn as text rather than as pictures.
+inline QStringList fonts(const QString &pdf)
+{
+    // pdffonts: name type encoding emb sub uni object ID, under two lines of heading
+    QStringList names;
+    const QStringList lines = popplerSays(QStringLiteral("pdffonts"), {pdf}).split('\n', Qt::SkipEmptyParts);
+    for (const QString &line : lines.mid(2))
+        names << line.section(' ', 0, 0);
+    return names;
+}
+
 // The pictures in the file: how each is stored, and how many of its pixels fall on an inch of paper.
 struct Image {
     QString encoding;  // "image" (lossless), "jpeg", ...

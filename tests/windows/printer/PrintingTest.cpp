@@ -66,9 +66,8 @@ QImage turnedUpright(const QImage &page, const QImage &expected)
 
 // Reads the PDF's page back and finds on it the certificate as the window showed it when printed:
 // the parchment, the name line, and neither the print button nor the exit button.
-// Sharp on paper: every picture is lossless and fine enough for print. Where the file is the game's
-// own (the lines given), its words are text too; a CUPS PDF queue passes the job through
-// Ghostscript, which may draw the whole page again as one picture.
+// Sharp on paper: every picture is lossless and fine enough for print. Where the lines are given,
+// the file's words are text that a reader can find.
 void expectCertificateOnPage(const QString &pdf, const QImage &expected, const QStringList &lines = {})
 {
     SCOPED_TRACE(pdf.toStdString());
@@ -126,6 +125,12 @@ QImage nameAndPrint(CertificateWindow &cert)
     return printed;
 }
 
+// The documents of the jobs that CUPS has kept, oldest first: the files as the jobs carried them.
+QStringList jobDocumentsIn(const QString &folder)
+{
+    return QDir(folder).entryList({"d*-001"}, QDir::Files, QDir::Name);
+}
+
 QStringList pdfsIn(const QString &folder)
 {
     return QDir(folder).entryList({"*.pdf"}, QDir::Files, QDir::Name);
@@ -164,6 +169,8 @@ TEST(RealPrinter, ThePrintedPageIsTheCertificateWithoutItsButtons)
     if (outFolder.isEmpty())
         GTEST_SKIP() << "needs a CUPS PDF queue as the default printer (print-on-cups.sh)";
     const QStringList before = pdfsIn(outFolder);
+    const QString jobFolder = fromEnv("SCALLYWISE_JOB_FILES");
+    const QStringList jobsBefore = jobDocumentsIn(jobFolder);
     QTemporaryDir home;
     ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
     const ScopedEnv homeForTheTest("HOME", home.path().toUtf8());  // so a save instead of a print would show
@@ -177,7 +184,14 @@ TEST(RealPrinter, ThePrintedPageIsTheCertificateWithoutItsButtons)
 
     const QString pdf = waitForNewPdf(outFolder, before, 60000);
     ASSERT_FALSE(pdf.isEmpty()) << "no page came out in " << outFolder.toStdString();
+    // The job as CUPS took it has the certificate's words as text. The PDF queue turns every job
+    // into PostScript and back through Ghostscript, which keeps the glyphs and their fonts but not
+    // which letters they are, for any program's PDF: on its page the words are read from the fonts.
+    const QStringList jobs = jobDocumentsIn(jobFolder);
+    ASSERT_EQ(jobs.size(), jobsBefore.size() + 1) << "CUPS kept no document of the job in " << jobFolder.toStdString();
+    expectCertificateOnPage(QDir(jobFolder).filePath(jobs.last()), printed, wordsOn(cert));
     expectCertificateOnPage(pdf, printed);
+    EXPECT_FALSE(pdfpage::fonts(pdf).isEmpty()) << "the words are drawn as pictures, not from fonts";
     // Kept when something is wrong with it, for a person to look at.
     if (!HasFailure())
         QFile::remove(pdf);

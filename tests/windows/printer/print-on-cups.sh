@@ -51,6 +51,7 @@ CONF
 cat >"$cups/etc/cupsd.conf" <<CONF
 Listen $CUPS_SERVER
 LogLevel warn
+PreserveJobFiles Yes
 Browsing No
 WebInterface No
 DefaultAuthType None
@@ -91,7 +92,7 @@ export XDG_RUNTIME_DIR="$run/xdg"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 echo "== the default printer: $queue, pages in $out"
-SCALLYWISE_PDF_OUT="$out" "$program" --gtest_filter='RealPrinter.*'
+SCALLYWISE_PDF_OUT="$out" SCALLYWISE_JOB_FILES="$cups/spool" "$program" --gtest_filter='RealPrinter.*'
 
 echo "== a default printer that refuses jobs"
 lpadmin -p "$refusing" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
