@@ -10,7 +10,8 @@ packages=(
   pulseaudio pulseaudio-utils sox libsox-fmt-base espeak-ng
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   fontconfig fonts-liberation2 fonts-dejavu-core fonts-comic-neue fonts-texgyre
-  fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
+  fonts-noto-core fonts-noto-cjk
+  fonts-noto-color-emoji  # on most desktops; the certificate must not take its emoji from it
   dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
   orca speech-dispatcher speech-dispatcher-espeak-ng
   desktop-file-utils appstream dpkg-dev file time
