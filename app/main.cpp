@@ -7,6 +7,7 @@
 #include "app/QuietNotes.h"
 #include "app/RasterBuffers.h"
 #include "app/toolkit/Fonts.h"
+#include "roster/AudioOnly.h"
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     }
     display::useSharedMemoryBuffers();
     display::quietInformationalNotes();
+    roster::playThroughTheAudioOutputOnly();
     QApplication app(argc, argv);
     display::endWhenLost();
     QApplication::setApplicationName(QStringLiteral("scallywise"));

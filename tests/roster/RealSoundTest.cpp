@@ -1,5 +1,6 @@
 // The players against a real sound server: a cue is heard whole, a cue run twice in a row is heard
 // twice, each time from its start, and a server that hangs does not hang the game.
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -55,6 +56,20 @@ TEST_F(RealSound, CueIsHeardOnceAndWhole)
     const QList<Heard> heard = heardIn(recording.stop());
     ASSERT_EQ(heard.size(), 1) << describe(heard).toStdString();
     EXPECT_NEAR(heard[0].length(), toneLength.count(), toneToleranceMs) << describe(heard).toStdString();
+}
+
+// A clip needs an audio output, not a media player: playing one loads no video codecs and no Qt
+// Quick, which Qt 6.8's default media backend would bring in, some 25 MB for the whole game.
+TEST_F(RealSound, ACueLoadsNoMediaPlayerLibraries)
+{
+    MMControl player("waveaudio", "tone.wav");
+    cue(player);
+    QTest::qWait(int((toneLength + padLength).count()));
+    QFile maps("/proc/self/maps");
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QString loaded = QString::fromUtf8(maps.readAll());
+    for (const char *library : {"libavcodec.so", "libavformat.so", "libQt6Quick.so"})
+        EXPECT_FALSE(loaded.contains(QLatin1String(library))) << library;
 }
 
 // The eighth pirate's fall runs the same cue twice with nothing in between: the second "open" finds

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/toolkit/Fonts.h"
+#include "roster/AudioOnly.h"
 
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    roster::playThroughTheAudioOutputOnly();
     QApplication app(argc, argv);
     toolkit::pinFonts();
     return RUN_ALL_TESTS();

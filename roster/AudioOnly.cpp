@@ -1,0 +1,40 @@
+// Qt Multimedia's audio output alone, without its media backends, from Qt 6.8.
+#include "roster/AudioOnly.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+namespace roster {
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+namespace {
+
+// Named so that no backend has the name: Qt then keeps to what it can do without one, which is all
+// the game asks (sound effects and the list of outputs), and says so once on standard error.
+// (Qt 6.4 has no such fallback: without a backend it ends the program.)
+constexpr char noBackend[] = "scallywise-audio-output-only";
+
+QtMessageHandler qtsOwnHandler = nullptr;
+
+void dropTheNoteOnTheMissingBackend(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("No QtMultimedia backends found.")))
+        return;
+    qtsOwnHandler(type, context, message);
+}
+
+}  // namespace
+
+void playThroughTheAudioOutputOnly()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        return;
+    qputenv("QT_MEDIA_BACKEND", noBackend);
+    qtsOwnHandler = qInstallMessageHandler(dropTheNoteOnTheMissingBackend);
+}
+#else
+void playThroughTheAudioOutputOnly() {}
+#endif
+
+}  // namespace roster
