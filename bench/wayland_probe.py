@@ -19,7 +19,9 @@ import pyatspi
 log, first, second, ok_button = sys.argv[1:5]
 command = sys.argv[5:]
 
-LINE = re.compile(r"^\[(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d+)\]\[proto\] client (\S+) rq (\w+)@(\d+)\.(\w+)\((.*)\)$")
+# Weston 14 names the client's process after it: "client 0x55d2... (PID 16876) rq ...".
+LINE = re.compile(r"^\[(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d+)\]\[proto\] client (\S+)(?: \(PID \d+\))? rq "
+                  r"(\w+)@(\d+)\.(\w+)\((.*)\)$")
 
 
 def eventually(probe, seconds=30):
