@@ -2,7 +2,9 @@
 // page, or, with no printer to take it, saved in the documents folder without overwriting.
 // print-on-cups.sh sets the scene for each case; run alone, the cases skip.
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QMap>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPrinterInfo>
@@ -136,8 +138,20 @@ QStringList pdfsIn(const QString &folder)
     return QDir(folder).entryList({"*.pdf"}, QDir::Files, QDir::Name);
 }
 
-// The newest file that was not there before, once its size has stopped changing.
-QString waitForNewPdf(const QString &folder, const QStringList &before, int timeoutMs)
+// The PDFs in the folder, each with when it was last written.
+using Written = QMap<QString, QDateTime>;
+Written pdfsWritten(const QString &folder)
+{
+    Written written;
+    for (const QString &name : pdfsIn(folder))
+        written[name] = QFileInfo(QDir(folder).filePath(name)).lastModified();
+    return written;
+}
+
+// The newest file that was not there before, or was written again since, once its size has
+// stopped changing. The PDF queue names a page after its job's title and number, and a private
+// cupsd numbers its jobs from 1 again, so a page kept from an earlier run may be written over.
+QString waitForNewPdf(const QString &folder, const Written &before, int timeoutMs)
 {
     QElapsedTimer timer;
     timer.start();
@@ -145,9 +159,10 @@ QString waitForNewPdf(const QString &folder, const QStringList &before, int time
     QString candidate;
     while (timer.elapsed() < timeoutMs) {
         QFileInfo newest;
-        for (const QString &name : pdfsIn(folder)) {
+        const Written now = pdfsWritten(folder);
+        for (const auto &[name, when] : now.asKeyValueRange()) {
             const QFileInfo info(QDir(folder).filePath(name));
-            if (!before.contains(name) && (!newest.exists() || info.lastModified() > newest.lastModified()))
+            if (before.value(name) != when && (!newest.exists() || when > newest.lastModified()))
                 newest = info;
         }
         if (newest.exists() && newest.size() > 0) {
@@ -168,7 +183,7 @@ TEST(RealPrinter, ThePrintedPageIsTheCertificateWithoutItsButtons)
     const QString outFolder = fromEnv("SCALLYWISE_PDF_OUT");
     if (outFolder.isEmpty())
         GTEST_SKIP() << "needs a CUPS PDF queue as the default printer (print-on-cups.sh)";
-    const QStringList before = pdfsIn(outFolder);
+    const Written before = pdfsWritten(outFolder);
     const QString jobFolder = fromEnv("SCALLYWISE_JOB_FILES");
     const QStringList jobsBefore = jobDocumentsIn(jobFolder);
     QTemporaryDir home;
@@ -206,7 +221,7 @@ TEST(RealPrinter, TheWholeNameLineIsOnThePageInsideItsLabel)
         GTEST_SKIP() << "needs a CUPS PDF queue as the default printer (print-on-cups.sh)";
     for (const QString name : {"Ann Bonny", "Wilhelmina Montgomery-Whitmore"}) {
         SCOPED_TRACE(name.toStdString());
-        const QStringList before = pdfsIn(outFolder);
+        const Written before = pdfsWritten(outFolder);
         GivenRank levels;
         levels.rank = rankOf("harder");
         CertificateWindow cert(levels, false);
