@@ -6,6 +6,8 @@
 #include <QtGlobal>
 #include <cstring>
 
+#include "app/toolkit/ExpectedNotes.h"
+
 namespace display {
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -14,19 +16,13 @@ namespace {
 // A name that is no client buffer integration: Qt then finds none and draws into shared memory.
 constexpr char noIntegration[] = "none";
 
-QtMessageHandler handlerBefore = nullptr;
-
 // Qt reports the integration it could not find, and which ones it has, as warnings; here that is
-// the plan, not a fault, and a child's parent has no use for the two lines.
-void withoutNoteOfTheMissingIntegration(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// the plan, not a fault.
+bool aboutTheMissingIntegration(QtMsgType, const QMessageLogContext &context, const QString &message)
 {
-    const bool aboutTheIntegration = context.category && std::strcmp(context.category, "qt.qpa.wayland") == 0
+    return context.category && std::strcmp(context.category, "qt.qpa.wayland") == 0
         && (message.startsWith(QLatin1String("Failed to load client buffer integration"))
             || message.startsWith(QLatin1String("Available client buffer integrations")));
-    if (aboutTheIntegration)
-        return;
-    if (handlerBefore)
-        handlerBefore(type, context, message);
 }
 
 }  // namespace
@@ -36,7 +32,7 @@ void useSharedMemoryBuffers()
     if (qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
         return;  // the user's choice stands
     qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", QByteArray(noIntegration));
-    handlerBefore = qInstallMessageHandler(withoutNoteOfTheMissingIntegration);
+    toolkit::dropExpectedNotes(aboutTheMissingIntegration);
 }
 #else
 void useSharedMemoryBuffers() {}

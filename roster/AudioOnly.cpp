@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "app/toolkit/ExpectedNotes.h"
+
 namespace roster {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -15,13 +17,9 @@ namespace {
 // (Qt 6.4 has no such fallback: without a backend it ends the program.)
 constexpr char noBackend[] = "scallywise-audio-output-only";
 
-QtMessageHandler qtsOwnHandler = nullptr;
-
-void dropTheNoteOnTheMissingBackend(QtMsgType type, const QMessageLogContext &context, const QString &message)
+bool aboutTheMissingBackend(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("No QtMultimedia backends found.")))
-        return;
-    qtsOwnHandler(type, context, message);
+    return type == QtWarningMsg && message.startsWith(QLatin1String("No QtMultimedia backends found."));
 }
 
 }  // namespace
@@ -29,9 +27,9 @@ void dropTheNoteOnTheMissingBackend(QtMsgType type, const QMessageLogContext &co
 void playThroughTheAudioOutputOnly()
 {
     if (!qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
-        return;
+        return;  // the user's choice stands
     qputenv("QT_MEDIA_BACKEND", noBackend);
-    qtsOwnHandler = qInstallMessageHandler(dropTheNoteOnTheMissingBackend);
+    toolkit::dropExpectedNotes(aboutTheMissingBackend);
 }
 #else
 void playThroughTheAudioOutputOnly() {}
