@@ -2,7 +2,6 @@
 // The game window's players take their clip from here, and the roster names its cues from here.
 #pragma once
 
-#include <algorithm>
 #include <iterator>
 #include <string_view>
 
@@ -22,10 +21,5 @@ inline constexpr CueClip cues[] = {
     {Cue::Voices, "MMvoices", "voices.wav"},
     {Cue::Fleet, "MMfleet", "fleet.wav"},
 };
-
-constexpr const CueClip &cueClip(Cue cue)
-{
-    return *std::find_if(std::begin(cues), std::end(cues), [cue](const CueClip &c) { return c.cue == cue; });
-}
 
 }  // namespace roster

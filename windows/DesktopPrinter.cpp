@@ -121,7 +121,8 @@ bool DesktopPrinter::printOnDefaultPrinter(const CertificatePage &certificate)
         return false;
     // The job is the very PDF that is saved when no printer takes it, text as text: Qt's own
     // printing would draw each control on the paper as a bitmap at the screen's resolution.
-    const QPageSize paper = printer.defaultPageSize().isValid() ? printer.defaultPageSize() : localPaper();
+    const QPageSize queuePaper = printer.defaultPageSize();
+    const QPageSize paper = queuePaper.isValid() ? queuePaper : localPaper();
     QTemporaryFile pdf(QDir(QDir::tempPath()).filePath(QStringLiteral("scallywise-XXXXXX.pdf")));
     if (!pdf.open() || !writePdf(pdf, certificate, paper) || !pdf.flush())
         return false;

@@ -26,10 +26,6 @@ public:
     // The documents folder if there is one, then the home folder.
     static QStringList defaultSaveFolders();
 
-    // Draws the certificate as large as the page allows, proportions kept, centred, at the
-    // device's own resolution; false if the device would not take it.
-    static bool paintOnPage(QPagedPaintDevice &device, const CertificatePage &certificate);
-
     // Writes the certificate onto the device as a one-page PDF of that paper.
     static bool writePdf(QIODevice &out, const CertificatePage &certificate, const QPageSize &paper);
 
@@ -38,6 +34,9 @@ public:
     static QString saveAsPdf(const CertificatePage &certificate, const QString &folder);
 
 private:
+    // Draws the certificate as large as the page allows, proportions kept, centred, at the
+    // device's own resolution; false if the device would not take it.
+    static bool paintOnPage(QPagedPaintDevice &device, const CertificatePage &certificate);
     static bool printOnDefaultPrinter(const CertificatePage &certificate);
     // Gives the PDF file to CUPS as a job for the printer; false if CUPS did not take it.
     static bool sendToCups(const QString &printerName, const QString &file);
