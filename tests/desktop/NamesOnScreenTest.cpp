@@ -83,14 +83,10 @@ TEST(NamesOnScreen, ANameInAnyScriptShowsInItsOwnLettersOnTheScreenAndOnPaper)
         {"Cyrillic and Greek", u"Иван Αλέξης"_qs},
         {"an emoji", u"Aroha 😀"_qs},
     };
-    // The longest rank leaves the least room, so the fitting matters most.
-    const std::string_view longest = std::max_element(levels.begin(), levels.end(), [](const Level &a, const Level &b) {
-                                         return a.rank.size() < b.rank.size();
-                                     })->caption;
     for (const auto &n : names) {
         SCOPED_TRACE(n.script);
         GivenRank levels;
-        levels.rank = rankOf(longest);
+        levels.rank = rankOf(longestRankCaption());  // the least room, so the fitting matters most
         CertificateWindow cert(levels);
         Frmreward &w = cert.w();
         // Pasted, as a name in another script usually comes from a keyboard layout or a message.

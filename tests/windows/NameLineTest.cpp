@@ -3,7 +3,6 @@
 // 12 points down wrapped onto two lines. Every line's ink lies wholly inside the label.
 // A name in another script is seen on a real display and on paper in tests/desktop/NamesOnScreenTest.cpp.
 #include <gtest/gtest.h>
-#include <algorithm>
 
 #include "CertificateWindow.h"
 #include "Ranks.h"
@@ -13,13 +12,6 @@
 
 namespace {
 
-// The caption of the level whose rank is the longest, the hardest to fit.
-std::string_view longestRankCaption()
-{
-    return std::max_element(levels.begin(), levels.end(), [](const Level &a, const Level &b) {
-        return a.rank.size() < b.rank.size();
-    })->caption;
-}
 const std::string_view longestRankLevel = longestRankCaption();
 
 struct Case {
