@@ -14,6 +14,8 @@ packages=(
   fonts-noto-color-emoji  # on most desktops; the certificate must not take its emoji from it
   dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
   orca speech-dispatcher speech-dispatcher-espeak-ng
+  qt6ct qt6-gtk-platformtheme  # the dark colour schemes a family's desktop may set
+  pipewire pipewire-pulse wireplumber  # the other sound server a desktop may run
   desktop-file-utils appstream dpkg-dev file time
   lintian reuse man-db libglib2.0-bin
   git ccache devscripts
