@@ -1,10 +1,12 @@
 // The game window's layout table.
 #include "game/GameLayout.h"
 
+#include <iterator>
 #include <vector>
 
 #include "app/toolkit/Pictures.h"
 #include "game/Levels.h"
+#include "roster/CrewRoster.h"
 
 namespace gamelayout {
 namespace {
@@ -14,11 +16,9 @@ using K = ControlKind;
 
 constexpr FontSpec nameFont{"MS Sans Serif", 8.25};
 constexpr Colour white = rgb(0xFFFFFF);
-constexpr std::uint32_t face = Hidden;
-constexpr std::uint32_t name = Hidden | Transparent;
 
-constexpr ControlSpec controls[] = {
-    // The play controls, over the sea at the lower left of the scene.
+// The play controls, over the sea at the lower left of the scene.
+constexpr ControlSpec playControls[] = {
     {.name = "Txtspell", .kind = K::TextBox, .left = 120, .top = 5400, .width = 3135, .height = 615,
      .font = {"Verdana", 14.25}, .align = Align::Centre, .flags = MultiLine, .tabIndex = 2,
      .accessibleName = "answer box"},
@@ -35,78 +35,45 @@ constexpr ControlSpec controls[] = {
      .caption = "&NEW WORD", .tabIndex = 7},
     {.name = "Cmdamiright", .kind = K::CommandButton, .left = 3360, .top = 6120, .width = 1215, .height = 615,
      .caption = "AM I RIGHT?", .font = {"System", 9.75, true}, .flags = DefaultButton, .tabIndex = 8},
+};
 
-    // The crew roster under the scene: faces in blocks of four, names under them, then the fleet.
-    {.name = "Imgpatchy", .kind = K::Image, .left = 0, .top = 6840, .width = 600, .height = 600, .flags = face,
-     .picture = ":/icons/patchy.ico", .accessibleName = "Patchy"},
-    {.name = "Imgcurly", .kind = K::Image, .left = 1080, .top = 6840, .width = 600, .height = 600, .flags = face,
-     .picture = ":/icons/curly.ico", .accessibleName = "Curly"},
-    {.name = "Imgscarf", .kind = K::Image, .left = 0, .top = 7560, .width = 600, .height = 600, .flags = face,
-     .picture = ":/icons/scarface.ico", .accessibleName = "Scarface"},
-    {.name = "Imgjames", .kind = K::Image, .left = 1080, .top = 7560, .width = 585, .height = 600, .flags = face,
-     .picture = ":/icons/james.ico", .accessibleName = "Gentleman James"},
-    {.name = "Imgindianjoe", .kind = K::Image, .left = 1920, .top = 6840, .width = 600, .height = 585,
-     .flags = face, .picture = ":/icons/indianjoe.ico", .accessibleName = "Indian Joe"},
-    {.name = "Imgsilas", .kind = K::Image, .left = 2760, .top = 6840, .width = 600, .height = 600, .flags = face,
-     .picture = ":/icons/silas.ico", .accessibleName = "Silas"},
-    {.name = "Imgtar", .kind = K::Image, .left = 2040, .top = 7560, .width = 495, .height = 615, .flags = face,
-     .picture = ":/icons/tar.ico", .accessibleName = "Tar"},
-    {.name = "Imgblackjack", .kind = K::Image, .left = 2760, .top = 7560, .width = 585, .height = 600,
-     .flags = face, .picture = ":/icons/blackjack.ico", .accessibleName = "Black Jack"},
-    {.name = "Imgbigned", .kind = K::Image, .left = 3600, .top = 6840, .width = 555, .height = 585, .flags = face,
-     .picture = ":/icons/bigned.ico", .accessibleName = "Big Ned"},
-    {.name = "Imgchinabob", .kind = K::Image, .left = 4440, .top = 6840, .width = 615, .height = 585,
-     .flags = face, .picture = ":/icons/chinabob.ico", .accessibleName = "China Bob"},
-    {.name = "Imgskullface", .kind = K::Image, .left = 3600, .top = 7560, .width = 600, .height = 585,
-     .flags = face, .picture = ":/icons/skullface.ico", .accessibleName = "Skull Face"},
-    {.name = "Imgfreckles", .kind = K::Image, .left = 4440, .top = 7560, .width = 615, .height = 615,
-     .flags = face, .picture = ":/icons/freckles.ico", .accessibleName = "Freckles"},
-    // Names come after the faces, so an upper-row name lies over the top of the face below it.
-    {.name = "Lblpatchy", .kind = K::Label, .left = 0, .top = 7440, .width = 735, .height = 255, .caption = "Patchy",
-     .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblcurly", .kind = K::Label, .left = 1080, .top = 7440, .width = 615, .height = 255,
-     .caption = "Curly", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblscarf", .kind = K::Label, .left = 0, .top = 8160, .width = 615, .height = 255,
-     .caption = "Scarface", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lbljames", .kind = K::Label, .left = 840, .top = 8160, .width = 1335, .height = 375,
-     .caption = "Gentleman James", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblindianjoe", .kind = K::Label, .left = 1800, .top = 7440, .width = 1095, .height = 255,
-     .caption = "Indian Joe", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblsilas", .kind = K::Label, .left = 2760, .top = 7440, .width = 615, .height = 255,
-     .caption = "Silas", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lbltar", .kind = K::Label, .left = 2040, .top = 8160, .width = 615, .height = 255, .caption = "Tar",
-     .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblblackjack", .kind = K::Label, .left = 2640, .top = 8160, .width = 855, .height = 255,
-     .caption = "Black Jack", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblbigned", .kind = K::Label, .left = 3480, .top = 7440, .width = 855, .height = 255,
-     .caption = "Big Ned", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblchina", .kind = K::Label, .left = 4320, .top = 7440, .width = 975, .height = 255,
-     .caption = "China Bob", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblskull", .kind = K::Label, .left = 3480, .top = 8160, .width = 975, .height = 255,
-     .caption = "Skull Face", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
-    {.name = "Lblfreckles", .kind = K::Label, .left = 4320, .top = 8160, .width = 975, .height = 255,
-     .caption = "Freckles", .font = nameFont, .foreColour = white, .align = Align::Centre, .flags = name},
+// The fleet, to the right of the crew's faces and level with their upper row.
+constexpr ControlSpec ships[] = {
     {.name = "Imgship3", .kind = K::Image, .left = 5280, .top = 6840, .width = 1890, .height = 1455,
      .flags = Hidden | Bordered, .picture = art::ship, .accessibleName = "ship"},
     {.name = "Imgship2", .kind = K::Image, .left = 7200, .top = 6840, .width = 1860, .height = 1425,
      .flags = Hidden | Bordered, .picture = art::ship, .accessibleName = "ship"},
     {.name = "Imgship1", .kind = K::Image, .left = 9120, .top = 6840, .width = 1890, .height = 1455,
      .flags = Hidden | Bordered, .picture = art::ship, .accessibleName = "ship"},
+};
 
-    // Never visible: the sheets the pirate is drawn from, and the sound players (their clips: roster/Cues.h).
+// Never visible: the sheets the pirate is drawn from.
+constexpr ControlSpec sheets[] = {
     {.name = "Picsprite", .kind = K::PictureBox, .left = 120, .top = 120, .width = 2655, .height = 5535,
      .flags = Hidden | Bordered, .picture = art::spriteSheet},
     {.name = "Picmask", .kind = K::PictureBox, .left = 120, .top = 120, .width = 2655, .height = 5535,
      .flags = Hidden | Bordered, .picture = art::maskSheet},
-    {.name = "MMcurses", .kind = K::Player, .left = 3120, .top = 120, .width = 420, .height = 615,
-     .flags = Hidden},
-    {.name = "MMmust", .kind = K::Player, .left = 3600, .top = 120, .width = 420, .height = 615,
-     .flags = Hidden},
-    {.name = "MMfleet", .kind = K::Player, .left = 4080, .top = 120, .width = 420, .height = 615,
-     .flags = Hidden},
-    {.name = "MMvoices", .kind = K::Player, .left = 4680, .top = 120, .width = 420, .height = 615,
-     .flags = Hidden},
 };
+
+// The controls in the order they are stacked: play controls, then the crew roster under the scene
+// (each pirate's face and name from his row, hidden until he falls), the fleet and the sheets.
+std::vector<ControlSpec> buildControls()
+{
+    std::vector<ControlSpec> controls(std::begin(playControls), std::end(playControls));
+    for (const roster::Pirate &p : roster::crew)
+        controls.push_back({.name = p.face, .kind = K::Image, .left = p.facePlace.left, .top = p.facePlace.top,
+                            .width = p.facePlace.width, .height = p.facePlace.height, .flags = Hidden,
+                            .picture = p.picture, .accessibleName = p.caption});
+    // Names come after the faces, so an upper-row name lies over the top of the face below it.
+    for (const roster::Pirate &p : roster::crew)
+        controls.push_back({.name = p.name, .kind = K::Label, .left = p.namePlace.left, .top = p.namePlace.top,
+                            .width = p.namePlace.width, .height = p.namePlace.height, .caption = p.caption,
+                            .font = nameFont, .foreColour = white, .align = Align::Centre,
+                            .flags = Hidden | Transparent});
+    controls.insert(controls.end(), std::begin(ships), std::end(ships));
+    controls.insert(controls.end(), std::begin(sheets), std::end(sheets));
+    return controls;
+}
 
 // The menu bar: LEVEL, holding one checkable item per row of the level table, then ABOUT.
 std::vector<MenuSpec> buildMenus()
@@ -119,6 +86,7 @@ std::vector<MenuSpec> buildMenus()
     return menus;
 }
 
+const std::vector<ControlSpec> controls = buildControls();
 const std::vector<MenuSpec> menus = buildMenus();
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The game window's layout: the sea scene, the play controls, the crew roster, the hidden sheets
-// and players, and the LEVEL and ABOUT menus.
+// The game window's layout: the sea scene, the play controls, the crew roster, the hidden sheets,
+// and the LEVEL and ABOUT menus.
 #pragma once
 
 #include "app/toolkit/Layout.h"

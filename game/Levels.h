@@ -5,15 +5,16 @@
 #include <span>
 #include <string_view>
 
-#include "game/WordLists.h"
+// Words asked in index order, as many as the list holds.
+using WordList = std::span<const std::string_view>;
 
 struct Level {
     std::string_view menuItem;  // the LEVEL item; its check mark is the only record of the level
     std::string_view caption;
     std::string_view shortcut;  // works from anywhere in the game window
     std::string_view rank;      // ends in a space, so that the name follows it directly
-    const wordlists::WordList *first;   // loaded when the level is chosen
-    const wordlists::WordList *second;  // loaded whenever the loaded list runs out
+    WordList first;             // loaded when the level is chosen
+    WordList second;            // loaded whenever the loaded list runs out
 };
 
 // In menu order, which is also the order the certificate tests the check marks in.

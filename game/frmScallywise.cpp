@@ -38,10 +38,6 @@ frmScallywise::frmScallywise(QWidget *parent) : toolkit::Form(gamelayout::layout
     Picmask = find<toolkit::PictureBox>("Picmask");
     for (const roster::CueClip &c : roster::cues)
         players_[size_t(c.cue)] = makePlayer(c);
-    MMmust = player(roster::Cue::Must);
-    MMcurses = player(roster::Cue::Curses);
-    MMvoices = player(roster::Cue::Voices);
-    MMfleet = player(roster::Cue::Fleet);
     compositor_ = std::make_unique<Compositor>(Picsprite->image(), Picmask->image());
 
     connect(Cmdnextword, &QPushButton::clicked, this, &frmScallywise::Cmdnextword_Click);
@@ -68,8 +64,7 @@ frmScallywise::~frmScallywise()
 
 MMControl *frmScallywise::makePlayer(const roster::CueClip &c)
 {
-    // The layout keeps the player's place; its clip comes from the cue table.
-    Q_ASSERT(specOf(c.player) && specOf(c.player)->kind == toolkit::ControlKind::Player);
+    // A player has nothing to show, so it is no control of the layout: the cue's row is all it needs.
     auto *made = new MMControl(QStringLiteral("waveaudio"), QString::fromUtf8(c.clip.data(), qsizetype(c.clip.size())), this);
     made->setObjectName(QString::fromUtf8(c.player.data(), qsizetype(c.player.size())));
     return made;
@@ -83,7 +78,7 @@ void frmScallywise::Form_Load()
     pirate_.load();
     wordIndex_ = 0;
     scoreCounter_ = 1;
-    must();
+    cue(roster::Cue::Must);
     Txtspell->setText(chooseALevel);
     Cmdnextword->setEnabled(false);
 }
@@ -126,9 +121,9 @@ void frmScallywise::levelnew(const Level &level)
 
 QString frmScallywise::currentWord() const
 {
-    if (!currentList_ || wordIndex_ < 0 || wordIndex_ >= wordlists::wordsPerList)
+    if (wordIndex_ < 0 || size_t(wordIndex_) >= currentList_.size())
         return {};
-    const std::string_view word = (*currentList_)[size_t(wordIndex_)];
+    const std::string_view word = currentList_[size_t(wordIndex_)];
     return QString::fromLatin1(word.data(), qsizetype(word.size()));
 }
 
@@ -153,7 +148,7 @@ void frmScallywise::Cmdamiright_Click()
         toolkit::announce(this, typeTheAnswer);
         return;
     }
-    if (!currentList_) {
+    if (currentList_.empty()) {
         // No level yet, so there is no word to judge against: ask for a level and change nothing.
         Txtspell->setText(chooseALevel);
         toolkit::announce(this, chooseALevel);
@@ -179,7 +174,7 @@ void frmScallywise::Cmdamiright_Click()
     // Choosing a level unchecks the others, so at most one item is checked and at most one
     // list is loaded, whatever order the items were tested in.
     const Level *level = checkedLevel();
-    if (level && wordIndex_ > wordlists::wordsPerList - 1)
+    if (level && size_t(wordIndex_) >= currentList_.size())
         levelnew(*level);
 }
 
@@ -220,9 +215,9 @@ void frmScallywise::paceFrame()
 void frmScallywise::faces()
 {
     const int count = pirate_.pirateCount;
-    if (count < 1 || count > roster::crewSize)
+    if (count < 1 || size_t(count) > roster::crew.size())
         return;  // the roster is full: later pirates fall unsung
-    const roster::Fallen &fallen = roster::crew[count - 1];
+    const roster::Pirate &fallen = roster::crew[size_t(count - 1)];
     control(fallen.face)->show();
     control(fallen.name)->show();
     announceFall(fallen);
@@ -235,7 +230,7 @@ void frmScallywise::faces()
         showCertificate();
 }
 
-void frmScallywise::announceFall(const roster::Fallen &fallen)
+void frmScallywise::announceFall(const roster::Pirate &fallen)
 {
     const int count = pirate_.pirateCount;
     const auto *name = qobject_cast<QLabel *>(control(fallen.name));
@@ -264,11 +259,6 @@ void frmScallywise::cue(roster::Cue cue)
     player->setCommand(QStringLiteral("play"));
     player->setCommand(QStringLiteral("prev"));
 }
-
-void frmScallywise::must() { cue(roster::Cue::Must); }
-void frmScallywise::curses() { cue(roster::Cue::Curses); }
-void frmScallywise::voices() { cue(roster::Cue::Voices); }
-void frmScallywise::fleet() { cue(roster::Cue::Fleet); }
 
 void frmScallywise::closeEvent(QCloseEvent *event)
 {

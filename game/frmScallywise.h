@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "app/toolkit/Form.h"
-#include "game/WordLists.h"
+#include "game/Levels.h"
 #include "roster/Cues.h"
 #include "roster/MMControl.h"
 #include "sprite/Compositor.h"
@@ -22,9 +22,8 @@
 
 class Frmreward;
 namespace roster {
-struct Fallen;
+struct Pirate;
 }
-struct Level;
 
 class frmScallywise : public toolkit::Form, public RankSource {
     Q_OBJECT
@@ -51,16 +50,13 @@ public:
     void MoveIt();
     void faces();
 
-    // Sound cues; each runs the hidden player the cue table gives it.
+    // Sound cues; each runs the player made for it from its row of the cue table.
     MMControl *player(roster::Cue cue) const;
     void cue(roster::Cue cue);
-    void must();
-    void curses();
-    void voices();
-    void fleet();
 
     // Game state, read by tests and by the certificate.
-    const wordlists::WordList *currentList() const { return currentList_; }
+    // The loaded list; empty until a level is chosen.
+    WordList currentList() const { return currentList_; }
     int wordIndex() const { return wordIndex_; }
     qint64 scoreCounter() const { return scoreCounter_; }
     QString currentWord() const;
@@ -84,10 +80,6 @@ public:
     QAction *mnuabout;
     toolkit::PictureBox *Picsprite;
     toolkit::PictureBox *Picmask;
-    MMControl *MMmust;
-    MMControl *MMcurses;
-    MMControl *MMvoices;
-    MMControl *MMfleet;
 
 signals:
     // Each drawing of the pirate, with the place and sheet frame it was drawn at.
@@ -102,10 +94,10 @@ private:
     const Level *checkedLevel() const;
     MMControl *makePlayer(const roster::CueClip &cue);
     void paceFrame();
-    void announceFall(const roster::Fallen &fallen);
+    void announceFall(const roster::Pirate &fallen);
     void showCertificate();
 
-    const wordlists::WordList *currentList_ = nullptr;
+    WordList currentList_;
     int wordIndex_ = 0;
     qint64 scoreCounter_ = 1;
     PirateWalk pirate_;

@@ -1,5 +1,5 @@
-// The four sound cues: the hidden player that sounds each and the clip that player opens.
-// The game window's players take their clip from here, and the roster names its cues from here.
+// The sound cues, one row each: the name of the player that sounds it and the clip that player opens.
+// The game window makes one player per row; the crew roster names its cues from here.
 #pragma once
 
 #include <iterator>
@@ -11,8 +11,8 @@ enum class Cue { Must, Curses, Voices, Fleet };
 
 struct CueClip {
     Cue cue;
-    std::string_view player;  // the hidden player in the game window's layout
-    std::string_view clip;    // looked up in the wave folders when the player opens it
+    std::string_view player;  // the player's name, by which a cue's run is reported
+    std::string_view clip;    // looked up in the wave folders when the player opens it; cues may share one
 };
 
 inline constexpr CueClip cues[] = {

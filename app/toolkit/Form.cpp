@@ -246,8 +246,6 @@ void Form::buildControls()
                               c.lineWidth, client_);
             break;
         }
-        case ControlKind::Player:
-            continue;  // the window builds its own player from the row
         }
 
         w->setObjectName(qstr(c.name));
@@ -348,12 +346,6 @@ QWidget *Form::clientArea() const { return client_; }
 QImage &Form::canvas() { return layout_.form.persistentCanvas ? canvas_ : background_; }
 
 const QImage &Form::background() const { return background_; }
-
-void Form::clearCanvas()
-{
-    if (layout_.form.persistentCanvas)
-        canvas_ = background_;
-}
 
 void Form::refresh(const QRect &dirty)
 {

@@ -43,11 +43,10 @@ public:
 
     // The persistent canvas (only for layouts that ask for one). It and the background cover the
     // background picture's rectangle at the client area's top-left corner; the rest of the client
-    // area is painted in the background colour. Clearing repaints the background picture; drawing
-    // goes into canvas(); refresh() puts it on the screen at once.
+    // area is painted in the background colour. Drawing goes into canvas(); refresh() puts it on the
+    // screen at once.
     QImage &canvas();
     const QImage &background() const;
-    void clearCanvas();
     void refresh(const QRect &dirty = QRect());
 
     // Shows the window as its layout says, maximised or at its restored place and size, and gives

@@ -38,7 +38,6 @@ enum class ControlKind : std::uint8_t {
     Image,       // picture stretched to the control
     PictureBox,  // hidden holder of a persistent picture
     Line,
-    Player,      // multimedia player: no widget; the window builds its own player for the row
 };
 
 enum class Align : std::uint8_t { Left, Centre };

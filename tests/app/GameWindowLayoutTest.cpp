@@ -97,7 +97,7 @@ TEST(GameWindowLayout, ThePlayControlsLieOverTheSeaTheRosterUnderItAndNoneOverla
     }
     EXPECT_GE(solid.size(), 7u);
 
-    for (const roster::Fallen &fallen : roster::crew) {
+    for (const roster::Pirate &fallen : roster::crew) {
         for (std::string_view name : {fallen.face, fallen.name, fallen.ship}) {
             if (name.empty())
                 continue;

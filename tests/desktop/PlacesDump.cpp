@@ -36,7 +36,7 @@ int main(int argc, char **argv)
     // The controls the game window shows as it opens; a label draws only its text over the scene.
     QJsonObject controls;
     for (const toolkit::ControlSpec &spec : gamelayout::layout.controls) {
-        if (spec.has(toolkit::Hidden) || spec.kind == toolkit::ControlKind::Player)
+        if (spec.has(toolkit::Hidden))
             continue;
         controls.insert(qstr(spec.name), QJsonObject{
                                              {"place", placeOf(game, game.control(spec.name))},

@@ -7,7 +7,7 @@
 inline void expectTheGameStillPlays(GameDriver &game)
 {
     frmScallywise &w = game.w();
-    if (!w.currentList())
+    if (w.currentList().empty())
         game.chooseLevel("easy");
     const int x = w.pirate().x;
     const int fallen = w.pirate().pirateCount;

@@ -18,12 +18,13 @@
 
 namespace {
 
-// Every clip the game's cues open.
+// Every clip the game's cues open, each once however many cues share it.
 QStringList clipNames()
 {
     QStringList names;
     for (const roster::CueClip &c : roster::cues)
         names << QString::fromUtf8(c.clip.data(), qsizetype(c.clip.size()));
+    names.removeDuplicates();
     return names;
 }
 
@@ -103,7 +104,7 @@ const WaveFault faults[] = {
 bool soundThreadStillPlays(const QDir &root)
 {
     const ScopedEnv good(waves::overrideVariable, folderOfGoodClips(root, QStringLiteral("good")).toUtf8());
-    MMControl player(QStringLiteral("waveaudio"), QStringLiteral("must.wav"));
+    MMControl player(QStringLiteral("waveaudio"), clipNames().constFirst());
     player.setCommand(QStringLiteral("open"));
     player.setCommand(QStringLiteral("play"));
     player.setCommand(QStringLiteral("prev"));
@@ -125,7 +126,9 @@ TEST(UnreadableWaves, TheGamePlaysOnInSilence)
             game.fallPirates(1);  // the curse cue
             expectTheGameStillPlays(game);
             ASSERT_TRUE(soundThreadStillPlays(root)) << "the sound thread is stuck on a clip it cannot read";
-            const bool heardAnything = game.w().MMmust->isOpen() || game.w().MMcurses->isOpen();
+            bool heardAnything = false;
+            for (const roster::CueClip &c : roster::cues)
+                heardAnything = heardAnything || game.w().player(c.cue)->isOpen();
             if (!(fault.rootReadsIt && runningAsRoot())) {
                 EXPECT_FALSE(heardAnything);
             }

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "game/WordLists.h"
 #include "sprite/PirateWalk.h"
 
 namespace model {
@@ -12,15 +13,15 @@ namespace {
 struct LevelWords {
     Level level;
     const char *item;  // the LEVEL menu item that carries the level's check mark
-    const wordlists::WordList *first;
-    const wordlists::WordList *second;
+    const std::string_view *first;
+    const std::string_view *second;
 };
 
 constexpr LevelWords levelWords[] = {
-    {Level::Easy, "mnueasy", &wordlists::easyFirst, &wordlists::easySecond},
-    {Level::Medium, "mnumedium", &wordlists::mediumFirst, &wordlists::mediumSecond},
-    {Level::Harder, "mnuharder", &wordlists::harderFirst, &wordlists::harderSecond},
-    {Level::Difficult, "mnudifficult", &wordlists::difficultFirst, &wordlists::difficultSecond},
+    {Level::Easy, "mnueasy", wordlists::easyFirst, wordlists::easySecond},
+    {Level::Medium, "mnumedium", wordlists::mediumFirst, wordlists::mediumSecond},
+    {Level::Harder, "mnuharder", wordlists::harderFirst, wordlists::harderSecond},
+    {Level::Difficult, "mnudifficult", wordlists::difficultFirst, wordlists::difficultSecond},
 };
 
 const LevelWords &wordsOf(Level level)
@@ -184,7 +185,7 @@ const QStringList &rosterControls()
     return names;
 }
 
-QString listName(const wordlists::WordList *list)
+QString listName(const std::string_view *list)
 {
     static const char *const levelNames[] = {"easy", "medium", "harder", "difficult"};
     for (size_t i = 0; i < std::size(levelWords); ++i) {
@@ -253,7 +254,7 @@ QString GameRules::currentWord() const
 {
     if (!screen_.list || screen_.wordIndex < 0 || screen_.wordIndex > lastWordIndex)
         return {};
-    const std::string_view word = (*screen_.list)[size_t(screen_.wordIndex)];
+    const std::string_view word = screen_.list[screen_.wordIndex];
     return QString::fromLatin1(word.data(), qsizetype(word.size()));
 }
 

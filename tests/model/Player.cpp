@@ -277,7 +277,7 @@ Screen Player::read() const
     s.answerEnabled = g.Txtspell->isEnabled();
     s.newWordEnabled = g.Cmdnextword->isEnabled();
     s.score = g.Txtscore->text();
-    s.list = g.currentList();
+    s.list = g.currentList().data();
     s.wordIndex = g.wordIndex();
     s.scoreCounter = g.scoreCounter();
     // Every item the menu offers, so that a check mark on one the rules do not know shows too.

@@ -16,7 +16,7 @@ QString shown(bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no");
 QString shown(qint64 n) { return QString::number(n); }
 QString shown(int n) { return QString::number(n); }
 QString shown(const QStringList &list) { return u'[' + list.join(QStringLiteral(", ")) + u']'; }
-QString shown(const wordlists::WordList *list) { return listName(list); }
+QString shown(const std::string_view *list) { return listName(list); }
 
 QString shown(const QList<Draw> &draws)
 {

@@ -6,8 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include "game/WordLists.h"
+#include <string_view>
 
 namespace model {
 
@@ -34,7 +33,7 @@ struct Screen {
     bool answerEnabled = false;
     bool newWordEnabled = false;
     QString score;
-    const wordlists::WordList *list = nullptr;
+    const std::string_view *list = nullptr;  // the loaded list, told apart by where its words lie
     int wordIndex = 0;
     qint64 scoreCounter = 0;
     QStringList checkedLevels;  // names of the LEVEL items that carry a check mark
@@ -56,6 +55,6 @@ struct Screen {
 QStringList differences(const Screen &expected, const Screen &seen);
 
 // "easy, first list" and so on, for messages.
-QString listName(const wordlists::WordList *list);
+QString listName(const std::string_view *list);
 
 }  // namespace model

@@ -83,7 +83,7 @@ public:
     // Right answers until n more pirates have fallen (choosing easy first if no level is checked).
     void fallPirates(int n)
     {
-        if (!window->currentList())
+        if (window->currentList().empty())
             chooseLevel("easy");
         const int target = window->pirate().pirateCount + n;
         while (window->pirate().pirateCount < target)

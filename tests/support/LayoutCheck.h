@@ -48,8 +48,6 @@ inline void expectMatchesLayout(const toolkit::Form &form, std::set<std::string_
     using toolkit::ControlKind;
     const toolkit::Layout &layout = form.layout();
     for (const toolkit::ControlSpec &c : layout.controls) {
-        if (c.kind == ControlKind::Player)
-            continue;
         SCOPED_TRACE(std::string(c.name));
         QWidget *w = form.control(c.name);
         ASSERT_NE(w, nullptr);

@@ -33,8 +33,8 @@ void expectPointers(const toolkit::Form &form, std::string_view parrotControl = 
         EXPECT_EQ(form.menuWidget()->cursor().shape(), Qt::ArrowCursor) << "the menu bar";
     }
     for (const toolkit::ControlSpec &c : form.layout().controls) {
-        // Players have no widget; lines let the mouse through to the window; picture boxes never show.
-        if (c.kind == ControlKind::Player || c.kind == ControlKind::Line || c.kind == ControlKind::PictureBox)
+        // Lines let the mouse through to the window; picture boxes never show.
+        if (c.kind == ControlKind::Line || c.kind == ControlKind::PictureBox)
             continue;
         const std::string name(c.name);
         const QWidget *control = form.control(c.name);
