@@ -16,7 +16,7 @@ def check(ok, what):
     return ok
 
 
-def eventually(probe, seconds=10):
+def eventually(probe, seconds=30):
     """The probe's first true answer within the time, else its last answer."""
     deadline = time.monotonic() + seconds
     while True:

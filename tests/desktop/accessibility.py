@@ -13,7 +13,7 @@ CREW = ["Patchy", "Curly", "Scarface", "Gentleman James", "Indian Joe", "Silas",
         "Big Ned", "China Bob", "Skull Face", "Freckles"]
 
 
-app = eventually(application, 20)
+app = eventually(application, 60)
 if app is None:
     print("FAIL the program never appeared on the accessibility bus")
     sys.exit(1)

@@ -1,5 +1,7 @@
 # How long a recording or a clip is audible: the time from its first to its last 10 ms stretch
-# louder than a whisper. Usage: audible.py FILE   (a .wav clip, or raw 16-bit stereo at 44.1 kHz)
+# louder than a whisper, or with --sounding the time of all such stretches added up, which a busy
+# machine's stutter (silence let into the playback) leaves as it is.
+# Usage: audible.py [--sounding] FILE   (a .wav clip, or raw 16-bit stereo at 44.1 kHz)
 import array
 import sys
 import wave
@@ -20,12 +22,24 @@ def samples(path):
     return data, 44100 * 2
 
 
-def audible_seconds(path):
+def loud_windows(path):
     data, per_second = samples(path)
     window = per_second // 100
-    loud = [i for i in range(0, len(data) - window, window) if max(map(abs, data[i:i + window])) > LOUD]
+    return [i for i in range(0, len(data) - window, window) if max(map(abs, data[i:i + window])) > LOUD], window, per_second
+
+
+def audible_seconds(path):
+    loud, window, per_second = loud_windows(path)
     return 0.0 if not loud else (loud[-1] - loud[0] + window) / per_second
 
 
+def sounding_seconds(path):
+    loud, window, per_second = loud_windows(path)
+    return len(loud) * window / per_second
+
+
 if __name__ == "__main__":
-    print(f"{audible_seconds(sys.argv[1]):.2f}")
+    if sys.argv[1] == "--sounding":
+        print(f"{sounding_seconds(sys.argv[2]):.2f}")
+    else:
+        print(f"{audible_seconds(sys.argv[1]):.2f}")

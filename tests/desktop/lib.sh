@@ -71,12 +71,12 @@ start_x() {
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$RUN/display" \
         >"$RUN/xvfb.log" 2>&1 &
     started_pids+=($!)
-    wait_until 10 grep -q '[0-9]' "$RUN/display" || fail "Xvfb did not start (see $RUN/xvfb.log)"
+    wait_until 30 grep -q '[0-9]' "$RUN/display" || fail "Xvfb did not start (see $RUN/xvfb.log)"
     export DISPLAY=":$(head -1 "$RUN/display")"
-    wait_until 10 xdpyinfo || fail "Xvfb on $DISPLAY does not answer"
+    wait_until 30 xdpyinfo || fail "Xvfb on $DISPLAY does not answer"
     openbox --sm-disable >"$RUN/openbox.log" 2>&1 &
     started_pids+=($!)
-    wait_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    wait_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "openbox did not start"
 }
 
@@ -89,7 +89,7 @@ start_weston() {
         --height="${size#*x}" --debug --idle-time=0 >"$RUN/weston.log" 2>&1 &
     started_pids+=($!)
     export WAYLAND_DISPLAY=wayland-test
-    wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start (see $RUN/weston.log)"
+    wait_until 30 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start (see $RUN/weston.log)"
 }
 
 # start_session_bus: a session bus of the test's own, in DBUS_SESSION_BUS_ADDRESS.
@@ -105,7 +105,7 @@ start_accessibility() {
     start_session_bus
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$RUN/atspi-bus.log" 2>&1 &
     started_pids+=($!)
-    wait_until 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress ||
+    wait_until 30 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress ||
         fail "the accessibility bus did not start"
     /usr/libexec/at-spi2-registryd >"$RUN/atspi-registry.log" 2>&1 &
     started_pids+=($!)
@@ -118,7 +118,7 @@ start_sound() {
         --load="module-null-sink sink_name=test sink_properties=device.description=TestSink" \
         --load="module-native-protocol-unix" >/dev/null 2>&1 &
     started_pids+=($!)
-    wait_until 10 pactl info || fail "PulseAudio did not start (see $RUN/pulse.log)"
+    wait_until 30 pactl info || fail "PulseAudio did not start (see $RUN/pulse.log)"
     pactl set-default-sink test
 }
 
@@ -130,7 +130,7 @@ start_screen_reader() {
     HOME="$RUN/home" XDG_DATA_HOME="$RUN/home/data" speech-dispatcher -s -t 0 -c unix_socket \
         -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" -L "$RUN/speech" >"$RUN/speechd.log" 2>&1 &
     started_pids+=($!)
-    wait_until 10 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
+    wait_until 30 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ||
         fail "speech-dispatcher did not start (see $RUN/speechd.log)"
     HOME="$RUN/home" XDG_DATA_HOME="$RUN/home/data" "$PY" "$HERE/orca_run.py" "$RUN/orca.log" >"$RUN/orca.out" 2>&1 &
     started_pids+=($!)
@@ -151,7 +151,7 @@ start_program() {
         wait "$child" || status=$?
         echo "$status" >"$RUN/$child.status"
     ) &
-    wait_until 5 test -s "$RUN/program.pid" || fail "could not start $1"
+    wait_until 30 test -s "$RUN/program.pid" || fail "could not start $1"
     local started
     started=$(cat "$RUN/program.pid")
     rm -f "$RUN/program.pid"
@@ -159,16 +159,16 @@ start_program() {
     printf -v "$var" '%s' "$started"
 }
 
-# program_status PID: waits up to 10 s for the program to end and prints its exit status.
+# program_status PID: waits up to 30 s for the program to end and prints its exit status.
 program_status() {
-    wait_until 10 test -s "$RUN/$1.status" || return 1
+    wait_until 30 test -s "$RUN/$1.status" || return 1
     cat "$RUN/$1.status"
 }
 
-# find_window NAME: the id of a visible top-level window whose title is exactly NAME, waiting up to 15 s.
+# find_window NAME: the id of a visible top-level window whose title is exactly NAME, waiting up to 60 s.
 find_window() {
     local name=$1 id=""
-    for _ in $(seq 150); do
+    for _ in $(seq 600); do
         id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -1 || true)
         [[ -n "$id" ]] && break
         sleep 0.1
@@ -202,12 +202,12 @@ PY=/usr/bin/python3
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # screen_check KIND WINDOW-ID ART-DIR [MORE...]: screenshots the display until screens.py's check of
-# that window passes (a window paints a moment after it maps), for up to 10 s; prints what is wrong.
+# that window passes (a window paints a moment after it maps), for up to 30 s; prints what is wrong.
 # The last screenshot stays in $RUN/KIND.xwd, the window's place in $RUN/KIND.place.
 screen_check() {
-    local kind=$1 id=$2 art=$3 shot="$RUN/$1.xwd"
+    local kind=$1 id=$2 art=$3 shot="$RUN/$1.xwd" until=$((SECONDS + 30))
     shift 3
-    for _ in $(seq 20); do
+    while ((SECONDS < until)); do
         screenshot "$shot"
         window_place "$id" >"$RUN/$kind.place"
         # shellcheck disable=SC2046 # the window's place is four arguments

@@ -1,7 +1,9 @@
 # Reads the game window's answer and score boxes through AT-SPI, as a screen reader does, waiting
-# up to 10 s for what is asked:
+# up to 30 s for what is asked:
 #   shown.py word        prints the word on show (the answer box once NEW WORD has disabled it)
+#   shown.py cleared     succeeds once Clear has emptied the answer box and opened it for typing
 #   shown.py score TEXT  succeeds once the score box reads TEXT
+#   shown.py window NAME succeeds once the program shows a window titled NAME
 import sys
 
 import pyatspi
@@ -23,6 +25,12 @@ def main(argv):
             return 1
         print(word)
         return 0
+    if argv[1] == "cleared":
+        answer = box("answer box")
+        return 0 if eventually(lambda: has(answer, pyatspi.STATE_ENABLED) and text_of(answer) == "") else 1
+    if argv[1] == "window":
+        app = eventually(application)
+        return 0 if app and eventually(lambda: showing_frame(app, argv[2])) else 1
     if argv[1] == "score":
         score = box("score")
         return 0 if eventually(lambda: text_of(score) == argv[2]) else 1

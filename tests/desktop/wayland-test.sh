@@ -12,7 +12,7 @@ start_weston 1280x1024
 start_sound  # a desktop session has one; without it Qt says so on standard error
 start_accessibility
 start_program pid "$program"
-wait_until 10 grep -q qwayland "/proc/$pid/maps" || fail "the program does not run on Qt's Wayland platform"
+wait_until 30 grep -q qwayland "/proc/$pid/maps" || fail "the program does not run on Qt's Wayland platform"
 echo "ok   with DISPLAY unset, the program is a Wayland client"
 
 timeout 120 "$PY" "$HERE/wayland.py" "$art" "$RUN" "$pid" ||
@@ -29,11 +29,12 @@ echo "ok   Quit ends the program with status 0, and nothing was written to stand
 qt=$(pkg-config --modversion Qt6Core)
 start_program pid env QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=wayland-egl "$program"
 if dpkg --compare-versions "$qt" lt 6.8; then
-    wait_until 10 grep -qE 'libEGL_|WaylandEgl' "/proc/$pid/maps" || fail "the user's QT_WAYLAND_CLIENT_BUFFER_INTEGRATION was not kept"
+    wait_until 30 grep -qE 'libEGL_|WaylandEgl' "/proc/$pid/maps" || fail "the user's QT_WAYLAND_CLIENT_BUFFER_INTEGRATION was not kept"
     echo "ok   a client buffer integration the user chose is kept"
 else
-    wait_until 10 grep -q qwayland "/proc/$pid/maps" || fail "the program does not run on Qt's Wayland platform"
-    sleep 1
+    wait_until 30 grep -q qwayland "/proc/$pid/maps" || fail "the program does not run on Qt's Wayland platform"
+    # Whatever the window needs is loaded by the time it shows.
+    "$PY" "$HERE/shown.py" window SCALLYWISE || fail "the program showed no title window on Wayland"
     ! grep -qE 'libEGL_|WaylandEgl' "/proc/$pid/maps" || fail "Qt $qt loaded the EGL integration for a program that draws no OpenGL"
     echo "ok   Qt $qt loads no client buffer integration, the user's either, for a program without OpenGL"
 fi

@@ -46,7 +46,7 @@ def screen_shows(what, check_shot, keep_as):
     check(not screens.problems, what + "".join("\n       " + p for p in screens.problems))
 
 
-app = eventually(application, 20)
+app = eventually(application, 60)
 if app is None:
     print("FAIL the program never appeared on the accessibility bus")
     sys.exit(1)

@@ -22,8 +22,8 @@ echo "ok   the title window shows the title scene at the top left, the OK pictur
 
 xdotool windowactivate --sync "$title" key Return
 game=$(find_window 'Scallywise!') || fail "Enter on the title window did not open the game window"
-wait_until 5 bash -c "! xdotool search --onlyvisible --name '^SCALLYWISE\$'" || fail "the title window stays on the screen"
-wait_until 5 bash -c "tail -1 '$RUN/clients.log' | grep -qx '.*# $(printf '0x%x' "$game")'" ||
+wait_until 30 bash -c "! xdotool search --onlyvisible --name '^SCALLYWISE\$'" || fail "the title window stays on the screen"
+wait_until 30 bash -c "tail -1 '$RUN/clients.log' | grep -qx '.*# $(printf '0x%x' "$game")'" ||
     fail "the window manager lists other windows than the game: $(tail -1 "$RUN/clients.log")"
 echo "ok   Enter opens the game window, the only window left"
 

@@ -2,6 +2,7 @@
 // every other message of Qt's goes on as before.
 #include <QtGlobal>
 #include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -24,6 +25,15 @@ TEST(DisplayLoss, QtsWordThatTheDisplayWentAwayEndsTheProgramWithStatusOne)
 
 TEST(DisplayLoss, AWriteToAClosedConnectionFailsInsteadOfKillingTheProgram)
 {
+    // A library an earlier case loaded may already ignore SIGPIPE for the whole process (CUPS does,
+    // once asked for the default printer): only with SIGPIPE at its default does the guard show.
+    struct sigaction toDefault {};
+    toDefault.sa_handler = SIG_DFL;
+    ASSERT_EQ(sigaction(SIGPIPE, &toDefault, nullptr), 0);
+    struct sigaction before {};
+    ASSERT_EQ(sigaction(SIGPIPE, nullptr, &before), 0);
+    ASSERT_EQ(before.sa_handler, SIG_DFL);
+
     display::endWhenLost();
     qInstallMessageHandler(nullptr);
     int ends[2];

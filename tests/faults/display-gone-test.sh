@@ -43,7 +43,8 @@ for case in "${cases[@]}"; do
             # NEW WORD by its access key; the word on show; Clear; the word typed; Enter for AM I RIGHT?
             xdotool key alt+n
             word=$("$PY" "$HERE/shown.py" word) || fail "$what: no word came on show at turn $turn"
-            xdotool key alt+c && sleep 0.3
+            xdotool key alt+c
+            "$PY" "$HERE/shown.py" cleared || fail "$what: Clear did not open the answer box for typing at turn $turn"
             xdotool type --delay 20 "$word" && xdotool key Return
             if ((turn < right_answers_to_fall)); then
                 "$PY" "$HERE/shown.py" score "$turn" || fail "$what: the answer \"$word\" was not taken as right"
@@ -65,7 +66,7 @@ for case in "${cases[@]}"; do
     fi
     kill "-$signal" "$xserver"
     if ! status=$(program_status "$pid"); then
-        echo "FAIL X server $what: the program still runs 10 s later" >&2
+        echo "FAIL X server $what: the program still runs 30 s later" >&2
         failed=1
     elif [[ $status -ne 1 || "$(tail -n 1 "$RUN/program.err")" != "$said" ]] || ls "$RUN"/core* >/dev/null 2>&1; then
         echo "FAIL X server $what: exit status $status; standard error:" >&2

@@ -102,12 +102,17 @@ Recording::Recording()
 
 Recording::~Recording() { stopProcess(parec_); }
 
+QByteArray Recording::samplesSoFar()
+{
+    samples_ += parec_.readAllStandardOutput();
+    return samples_;
+}
+
 QByteArray Recording::stop()
 {
-    QByteArray samples = parec_.readAllStandardOutput();
+    samplesSoFar();
     stopProcess(parec_);
-    samples += parec_.readAllStandardOutput();
-    return samples;
+    return samplesSoFar();
 }
 
 QList<Heard> heardIn(const QByteArray &samples, int sampleRate, int channels)

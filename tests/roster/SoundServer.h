@@ -3,10 +3,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <chrono>
+
+#include "support/WaitUntil.h"
 
 class SoundServer {
 public:
@@ -37,13 +40,34 @@ public:
     ~Recording();
 
     bool isRecording() const { return recording_; }
-    // Ends the capture and gives its samples: 16-bit little-endian mono at SoundServer::sampleRate.
+    // The samples captured so far: 16-bit little-endian mono at SoundServer::sampleRate.
+    QByteArray samplesSoFar();
+    // Records until heard(samples so far) holds, looking again every 100 ms, or until the time is up;
+    // says whether it held.
+    template <typename Condition>
+    bool recordUntil(Condition heard, std::chrono::milliseconds timeout);
+    // Ends the capture and gives all its samples.
     QByteArray stop();
 
 private:
     QProcess parec_;
+    QByteArray samples_;
     bool recording_ = false;
 };
+
+template <typename Condition>
+bool Recording::recordUntil(Condition heard, std::chrono::milliseconds timeout)
+{
+    QElapsedTimer sinceLook;
+    return waitUntil(
+        [&] {
+            if (sinceLook.isValid() && sinceLook.elapsed() < 100)
+                return false;
+            sinceLook.start();
+            return bool(heard(samplesSoFar()));
+        },
+        timeout);
+}
 
 // A stretch of a recording in which something is heard, in milliseconds from the recording's start.
 struct Heard {

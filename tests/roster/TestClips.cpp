@@ -99,6 +99,27 @@ QByteArray toneClip(std::chrono::milliseconds sound, std::chrono::milliseconds s
     return wave(format, toneSamples(format, sound, silence));
 }
 
+QByteArray glideClip(std::chrono::milliseconds sound, std::chrono::milliseconds silence)
+{
+    const Format format;
+    const qint64 soundFrames = format.sampleRate * sound.count() / 1000;
+    const qint64 allFrames = soundFrames + format.sampleRate * silence.count() / 1000;
+    const qint64 fadeFrames = format.sampleRate / 100;
+    QByteArray out;
+    double phase = 0;
+    for (qint64 i = 0; i < allFrames; ++i) {
+        double value = 0;
+        if (i < soundFrames) {
+            const double fade = std::min({1.0, double(i) / fadeFrames, double(soundFrames - i) / fadeFrames});
+            const double hz = 440 + (1760 - 440) * double(i) / double(soundFrames);
+            phase += 2 * std::numbers::pi * hz / format.sampleRate;
+            value = 0.5 * fade * std::sin(phase);
+        }
+        putSample(out, format, value);
+    }
+    return wave(format, out);
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

@@ -26,6 +26,10 @@ QByteArray toneSamples(const Format &format, std::chrono::milliseconds sound, st
 // A 16-bit mono clip: the tone, then the quarter second of silence every game clip ends with.
 QByteArray toneClip(std::chrono::milliseconds sound, std::chrono::milliseconds silence = 250ms);
 
+// A 16-bit mono clip whose tone glides from 440 to 1760 Hz as it sounds, so that no 10 ms of it
+// sounds like any other and a hearing shows which part of the clip it heard, then silence.
+QByteArray glideClip(std::chrono::milliseconds sound, std::chrono::milliseconds silence = 250ms);
+
 void writeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace testclips
