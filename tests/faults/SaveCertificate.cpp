@@ -1,8 +1,12 @@
-// A small program of the tests': names the certificate window's certificate and saves it through the
-// desktop printer into the folders given, saying on standard output when the save begins and where
-// it went. The kill test kills it at random moments of the save.
-// Usage: save-certificate FOLDER...
+// A small program of the tests': saves a certificate through the desktop printer into a folder,
+// saying on standard output when the save begins and where it went, so that the kill test can kill
+// it at random moments of the save.
+// Usage: save-certificate FOLDER             names the certificate window's certificate and saves it
+//        save-certificate FOLDER --pdf FILE  saves that certificate's PDF again, as the window would:
+//                                           no window and no drawing, so that a kill lands in the
+//                                           writing and naming of the file, and many kills are quick
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 #include <cstdio>
 
@@ -11,16 +15,40 @@
 #include "windows/Frmreward.h"
 
 namespace {
+
 struct Captain : RankSource {
     std::string_view rankTitle() const override { return "Captain "; }
 };
+
+int report(bool saved, const QString &file)
+{
+    std::printf("%s %s\n", saved ? "saved" : "not-saved", qPrintable(file));
+    return saved ? 0 : 1;
+}
+
+void sayTheSaveBegins()
+{
+    std::puts("saving");
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc == 4 && QByteArray(argv[2]) == "--pdf") {
+        QFile pdf(QFile::decodeName(argv[3]));
+        if (!pdf.open(QIODevice::ReadOnly))
+            return 2;
+        const QByteArray bytes = pdf.readAll();
+        sayTheSaveBegins();
+        const wholefile::Saved saved = DesktopPrinter::saveAsPdf(bytes, QFile::decodeName(argv[1]));
+        return report(saved.error == 0, saved.path);
+    }
+    if (argc != 2)
+        return 2;
     QApplication app(argc, argv);
     toolkit::pinFonts();
-    const QStringList folders = QApplication::arguments().mid(1);
     const Captain rank;
     Frmreward window(rank);
     window.showForm();
@@ -28,10 +56,7 @@ int main(int argc, char **argv)
     QTest::mouseClick(window.Cmdmyname, Qt::LeftButton);
     window.Cmdprintit->hide();
 
-    std::puts("saving");
-    std::fflush(stdout);
-    const CertificatePrinter::Outcome outcome = DesktopPrinter(folders).print(window.certificatePage());
-    std::printf("%s %s\n", outcome.kind == CertificatePrinter::Outcome::Kind::Saved ? "saved" : "not-saved",
-                qPrintable(outcome.file));
-    return outcome.kind == CertificatePrinter::Outcome::Kind::Saved ? 0 : 1;
+    sayTheSaveBegins();
+    const CertificatePrinter::Outcome outcome = DesktopPrinter({QFile::decodeName(argv[1])}).print(window.certificatePage());
+    return report(outcome.kind == CertificatePrinter::Outcome::Kind::Saved, outcome.file);
 }
