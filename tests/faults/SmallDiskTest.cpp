@@ -45,6 +45,15 @@ QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// The note, below the parchment, has room for the whole of what it says.
+void expectTheWholeNoteShows(const QLabel &note)
+{
+    const QRect needed = note.fontMetrics().boundingRect(QRect(QPoint(0, 0), note.size()),
+                                                         Qt::TextWordWrap | Qt::AlignHCenter, note.text());
+    EXPECT_LE(needed.height(), note.height()) << note.text().toStdString();
+    EXPECT_LE(needed.width(), note.width()) << note.text().toStdString();
+}
+
 class SmallDisk : public ::testing::Test {
 protected:
     void SetUp() override
@@ -131,6 +140,7 @@ void DocumentsFault::printWith(bool readOnly, const char *told)
     EXPECT_TRUE(cert.w().Lblprintnote->isVisible());
     EXPECT_TRUE(note.contains(saved)) << note.toStdString();
     EXPECT_TRUE(note.contains(told)) << note.toStdString();
+    expectTheWholeNoteShows(*cert.w().Lblprintnote);
     EXPECT_TRUE(cert.w().Cmdexit->isVisible());
     EXPECT_FALSE(cert.w().Cmdprintit->isVisible());
 }
@@ -166,14 +176,11 @@ TEST_F(SmallDisk, WhenEveryPlaceFailsTheWindowSaysWhereAndWhyAndOffersPrintOutAg
     for (const char *told : {"the Documents folder is full", "the home folder cannot be written to (it is read-only)",
                              "try again"})
         EXPECT_TRUE(note.contains(told)) << note.toStdString();
+    expectTheWholeNoteShows(*cert.w().Lblprintnote);
     EXPECT_TRUE(cert.w().Cmdprintit->isVisible());
     EXPECT_FALSE(cert.w().Cmdexit->isVisible());
     expectOnlyTheEarlier(documents);
     EXPECT_EQ(entries(home), QStringList{"Documents"});
-    // The note lies below the parchment and holds the whole of what it says.
-    const QRect needed = cert.w().Lblprintnote->fontMetrics().boundingRect(
-        QRect(QPoint(0, 0), cert.w().Lblprintnote->size()), Qt::TextWordWrap | Qt::AlignHCenter, note);
-    EXPECT_LE(needed.height(), cert.w().Lblprintnote->height()) << note.toStdString();
 
     // The small filesystems go; the home and Documents folders underneath have room.
     TearDown();
