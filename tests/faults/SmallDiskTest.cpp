@@ -28,9 +28,18 @@ using Kind = CertificatePrinter::Outcome::Kind;
 // Far smaller than a certificate (some megabytes): it fills part way through the write.
 constexpr const char *smallDisk = "size=64k";
 
+// The mounts are in a namespace of this program's own, not the one of the program that started it
+// (unshare -m makes one and runs this program in it): what is mounted here is seen nowhere else.
 bool mountsArePrivate()
 {
-    return QFile::symLinkTarget(QStringLiteral("/proc/self/ns/mnt")) != QFile::symLinkTarget(QStringLiteral("/proc/1/ns/mnt"));
+    // "mnt:[4026531841]": the namespace's number, read as the link's own text.
+    const auto namespaceOf = [](const QByteArray &process) {
+        char target[64] = {};
+        const ssize_t length = ::readlink(("/proc/" + process + "/ns/mnt").constData(), target, sizeof target - 1);
+        return length > 0 ? QByteArray(target, length) : QByteArray();
+    };
+    const QByteArray own = namespaceOf("self");
+    return !own.isEmpty() && own != namespaceOf(QByteArray::number(::getppid()));
 }
 
 QByteArray contents(const QString &path)
