@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPainter>
 #include <QSize>
 #include <QString>
@@ -34,6 +35,11 @@ struct CertificatePage {
 
 class CertificatePrinter {
 public:
+    // A folder that would not take the certificate, and the system's error number (errno) for why.
+    struct NotSaved {
+        QString folder;
+        int error = 0;
+    };
     struct Outcome {
         enum class Kind {
             Printed,  // the job went to the default printer
@@ -42,6 +48,7 @@ public:
         };
         Kind kind = Kind::Failed;
         QString file;  // where it was saved
+        QList<NotSaved> notSaved;  // the folders tried first, in the order tried
     };
 
     virtual ~CertificatePrinter() = default;

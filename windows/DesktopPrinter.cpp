@@ -1,6 +1,7 @@
 // The certificate on the default printer, or saved as a PDF when no printer takes it.
 #include "windows/DesktopPrinter.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,10 +12,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <cerrno>
 #include <cups/cups.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 const QString DesktopPrinter::documentName = QStringLiteral("Scallywise certificate");
 
@@ -72,6 +70,17 @@ bool DesktopPrinter::writePdf(QIODevice &out, const CertificatePage &certificate
     return paintOnPage(writer, certificate);
 }
 
+QByteArray DesktopPrinter::pdfOf(const CertificatePage &certificate, const QPageSize &paper)
+{
+    // Drawn in memory, so that a disk that fills or fails is met by plain writes whose every
+    // result is checked, rather than somewhere inside the PDF writer's buffering.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writePdf(buffer, certificate, paper))
+        return {};
+    return buffer.data();
+}
+
 static QString candidateName(int number)
 {
     if (number == 1)
@@ -79,39 +88,9 @@ static QString candidateName(int number)
     return QStringLiteral("%1 (%2).pdf").arg(DesktopPrinter::documentName).arg(number);
 }
 
-// Creates the file only if nothing at all stands under its name: an existing file is never written
-// over and a link, dangling or not, is never followed, also when it appears a moment earlier.
-// -1 with errno EEXIST when the name is taken.
-static int createNewFile(const QString &path)
+wholefile::Saved DesktopPrinter::saveAsPdf(const QByteArray &pdf, const QString &folder)
 {
-    return ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-}
-
-QString DesktopPrinter::saveAsPdf(const CertificatePage &certificate, const QString &folder)
-{
-    const QDir dir(folder);
-    for (int number = 1; number < 10000; ++number) {
-        const QString path = dir.filePath(candidateName(number));
-        const int fd = createNewFile(path);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;  // a file, folder or link has the name: the next name may be free
-            return {};     // the folder will not take a file
-        }
-        QFile file;
-        bool drawn = false;
-        if (file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
-            drawn = writePdf(file, certificate, localPaper());
-        else
-            ::close(fd);
-        file.close();
-        if (!drawn || file.error() != QFileDevice::NoError) {
-            QFile::remove(path);  // ours, and unfinished
-            return {};
-        }
-        return QFileInfo(path).absoluteFilePath();
-    }
-    return {};
+    return wholefile::save(folder, documentName, pdf, candidateName, 9999);
 }
 
 bool DesktopPrinter::printOnDefaultPrinter(const CertificatePage &certificate)
@@ -123,8 +102,10 @@ bool DesktopPrinter::printOnDefaultPrinter(const CertificatePage &certificate)
     // printing would draw each control on the paper as a bitmap at the screen's resolution.
     const QPageSize queuePaper = printer.defaultPageSize();
     const QPageSize paper = queuePaper.isValid() ? queuePaper : localPaper();
+    const QByteArray bytes = pdfOf(certificate, paper);
     QTemporaryFile pdf(QDir(QDir::tempPath()).filePath(QStringLiteral("scallywise-XXXXXX.pdf")));
-    if (!pdf.open() || !writePdf(pdf, certificate, paper) || !pdf.flush())
+    // A job cut short by a full disk would print a page that no printer can read.
+    if (bytes.isEmpty() || !pdf.open() || pdf.write(bytes) != bytes.size() || !pdf.flush())
         return false;
     return sendToCups(printer.printerName(), pdf.fileName());
 }
@@ -160,11 +141,16 @@ CertificatePrinter::Outcome DesktopPrinter::print(const CertificatePage &certifi
 {
     if (printOnDefaultPrinter(certificate))
         return {Outcome::Kind::Printed, {}};
+    const QByteArray pdf = pdfOf(certificate, localPaper());
+    if (pdf.isEmpty())
+        return {Outcome::Kind::Failed, {}};
+    Outcome outcome;
     const QStringList folders = saveFolders_ ? *saveFolders_ : defaultSaveFolders();
     for (const QString &folder : folders) {
-        const QString saved = saveAsPdf(certificate, folder);
-        if (!saved.isEmpty())
-            return {Outcome::Kind::Saved, saved};
+        const wholefile::Saved saved = saveAsPdf(pdf, folder);
+        if (saved.error == 0)
+            return {Outcome::Kind::Saved, saved.path, outcome.notSaved};
+        outcome.notSaved.append({folder, saved.error});
     }
-    return {Outcome::Kind::Failed, {}};
+    return outcome;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "windows/CertificatePrinter.h"
+#include "windows/WholeFile.h"
 
 class QIODevice;
 class QPageSize;
@@ -29,9 +30,11 @@ public:
     // Writes the certificate onto the device as a one-page PDF of that paper.
     static bool writePdf(QIODevice &out, const CertificatePage &certificate, const QPageSize &paper);
 
-    // Saves the picture as a PDF in the folder under a name that no file there has yet.
-    // Returns the file's path, or an empty string if the folder would not take it.
-    static QString saveAsPdf(const CertificatePage &certificate, const QString &folder);
+    // The certificate as a one-page PDF of that paper, whole, or empty if it could not be drawn.
+    static QByteArray pdfOf(const CertificatePage &certificate, const QPageSize &paper);
+
+    // Saves the PDF in the folder, whole or not at all, under a name that no file there has yet.
+    static wholefile::Saved saveAsPdf(const QByteArray &pdf, const QString &folder);
 
 private:
     // Draws the certificate as large as the page allows, proportions kept, centred, at the

@@ -7,6 +7,7 @@
 #include "app/toolkit/Announcer.h"
 #include "app/toolkit/Program.h"
 #include "windows/DesktopPrinter.h"
+#include "windows/NotSavedWords.h"
 #include "windows/RewardLayout.h"
 
 Frmreward::Frmreward(const RankSource &rank, QWidget *parent)
@@ -78,14 +79,22 @@ void Frmreward::Cmdprintit_Click()
         toolkit::announce(this, tr("The certificate went to the printer."));
         break;
     case Kind::Saved:
-        Lblprintnote->setText(tr("No printer took the certificate, so it is saved as %1")
-                                  .arg(QDir::toNativeSeparators(outcome.file)));
+        // The folders passed over are named too: a parent looking in Documents should know why
+        // the certificate is not there.
+        Lblprintnote->setText(
+            outcome.notSaved.isEmpty()
+                ? tr("No printer took the certificate, so it is saved as %1").arg(QDir::toNativeSeparators(outcome.file))
+                : tr("No printer took the certificate and %1, so it is saved as %2")
+                      .arg(notsaved::words(outcome.notSaved), QDir::toNativeSeparators(outcome.file)));
         Lblprintnote->show();
         toolkit::announce(this, Lblprintnote->text());
         break;
     case Kind::Failed:
         // Nothing reached paper or disk: the player may try again.
-        Lblprintnote->setText(tr("The certificate could not be printed or saved. Press PRINT OUT to try again."));
+        Lblprintnote->setText(outcome.notSaved.isEmpty()
+                                  ? tr("The certificate could not be printed or saved. Press PRINT OUT to try again.")
+                                  : tr("The certificate could not be printed or saved: %1. Press PRINT OUT to try again.")
+                                        .arg(notsaved::words(outcome.notSaved)));
         Lblprintnote->show();
         toolkit::announce(this, Lblprintnote->text());
         Cmdprintit->show();

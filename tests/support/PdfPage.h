@@ -71,6 +71,17 @@ inline QString popplerSays(const QString &program, QStringList arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// How many pages a reader finds in the file (pdfinfo), or -1 if it cannot read it: a file cut short
+// has no trailer and no pages.
+inline int pageCount(const QString &pdf)
+{
+    const QString info = popplerSays(QStringLiteral("pdfinfo"), {pdf});
+    for (const QString &line : info.split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
 // The text on the pages, as text: what a reader of the file can select, search and copy.
 inline QString text(const QString &pdf)
 {

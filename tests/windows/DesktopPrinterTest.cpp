@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cerrno>
 
 #include "support/PdfPage.h"
 #include "support/ScopedEnv.h"
@@ -182,6 +183,11 @@ TEST_F(NoPrinter, FailsAndLeavesNothingWhenNoFolderTakesIt)
     EXPECT_EQ(outcome.kind, Kind::Failed);
     EXPECT_TRUE(outcome.file.isEmpty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    // Where it tried, in order, and why each would not take it.
+    ASSERT_EQ(outcome.notSaved.size(), 2);
+    EXPECT_EQ(outcome.notSaved[0].folder, in("gone"));
+    EXPECT_EQ(outcome.notSaved[1].folder, in("gone too"));
+    EXPECT_EQ(outcome.notSaved[0].error, ENOENT);
 }
 
 TEST_F(NoPrinter, SavesInTheDocumentsFolderElseTheHomeFolder)
