@@ -5,6 +5,7 @@
 #   qt6ct   qt6ct's darker palette, from its settings file in the test's own configuration folder
 #   gtk3    Qt's GTK platform theme with GTK's Adwaita in its dark variant
 #   kde     KDE's platform theme with the Breeze Dark colours (skipped where it is not installed)
+#   default no platform theme: the light scheme the program has with no desktop settings
 # Usage: dark-scheme-test.sh SCHEME PROGRAM ART-DIR
 source "$(dirname "$0")/lib.sh"
 scheme=$1
@@ -30,15 +31,18 @@ kde)
     cp /usr/share/color-schemes/BreezeDark.colors "$XDG_CONFIG_HOME/kdeglobals"
     export QT_QPA_PLATFORMTHEME=kde
     ;;
+default)
+    unset QT_QPA_PLATFORMTHEME
+    ;;
 *)
     fail "no scheme called $scheme"
     ;;
 esac
-[[ $scheme == kde || -e "$themes/lib${QT_QPA_PLATFORMTHEME/gtk3/qgtk3}.so" ]] || fail "no $scheme platform theme in $themes"
+[[ $scheme == kde || $scheme == default || -e "$themes/lib${QT_QPA_PLATFORMTHEME/gtk3/qgtk3}.so" ]] || fail "no $scheme platform theme in $themes"
 
 start_x 1280x1024
 start_accessibility
 # No printer answers here, so the certificate is saved as a PDF in the test's own home.
 export HOME="$RUN/home" CUPS_SERVER="$RUN/no-cups.sock"
 start_program pid "$program"
-timeout 280 "$PY" "$HERE/dark_scheme.py" "$scheme" "$art" "$pid"
+SHOTS=${SHOTS:-} timeout 280 "$PY" "$HERE/dark_scheme.py" "$scheme" "$art" "$pid"
