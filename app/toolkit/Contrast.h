@@ -6,6 +6,9 @@
 
 namespace toolkit {
 
+// The relative luminance of an opaque sRGB colour: 0 for black, 1 for white.
+double relativeLuminance(const QColor &c);
+
 // The contrast ratio of two opaque colours, from 1 (the same) to 21 (black on white), by their
 // relative luminance in sRGB.
 double contrastRatio(const QColor &a, const QColor &b);

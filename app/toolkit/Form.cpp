@@ -16,6 +16,7 @@
 #include "app/toolkit/Fonts.h"
 #include "app/toolkit/Pictures.h"
 #include "app/toolkit/TaskbarHint.h"
+#include "app/toolkit/TextOverArt.h"
 
 namespace toolkit {
 
@@ -269,6 +270,12 @@ void Form::buildControls()
         if (c.kind == ControlKind::TextBox)
             makeDisabledTextReadable(pal);
         w->setPalette(pal);
+        if (c.kind == ControlKind::Label && c.has(Transparent) && c.foreColour.role != Colour::Role::Rgb) {
+            const QPalette::ColorRole role =
+                c.foreColour.role == Colour::Role::ButtonText ? QPalette::ButtonText : QPalette::WindowText;
+            const QColor beyond = toQColor(layout_.form.backColour, palette(), QPalette::Window);
+            textOverArt_.push_back({w, role, backdropUnder(background_, place, beyond)});
+        }
         w->setEnabled(!c.has(Disabled));
         w->setVisible(!c.has(Hidden));
         if (c.tabIndex >= 0 && (c.kind == ControlKind::CommandButton || c.kind == ControlKind::TextBox)) {
@@ -280,6 +287,8 @@ void Form::buildControls()
         watchKeys(w);
         controls_.insert(w->objectName(), w);
     }
+
+    colourTextOverArt();
 
     std::stable_sort(tabbed.begin(), tabbed.end(), [](auto &a, auto &b) { return a.first < b.first; });
     for (auto &[index, w] : tabbed)
@@ -401,6 +410,28 @@ void Form::showEvent(QShowEvent *event)
             break;
         }
     }
+}
+
+void Form::colourTextOverArt()
+{
+    // A dark scheme's white window text would stand white on the parchment: where the theme's
+    // colour does not read against the picture, the role's colour from the light scheme does.
+    for (const TextOverArt &t : textOverArt_) {
+        const QColor colour = readableRoleColour(t.role, palette(), t.backdrop);
+        QPalette pal = t.label->palette();
+        pal.setColor(QPalette::WindowText, colour);
+        pal.setColor(QPalette::ButtonText, colour);
+        pal.setColor(QPalette::Text, colour);
+        t.label->setPalette(pal);
+    }
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // The desktop's scheme can change while the game runs: the labels follow it.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        colourTextOverArt();
 }
 
 bool Form::focusNextPrevChild(bool next)

@@ -67,6 +67,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -78,12 +79,21 @@ private:
     void watchKeys(QWidget *widget);
     bool handleKey(QObject *watched, QKeyEvent *key);
     bool ownsShortcut(const QKeyEvent *key) const;
+    void colourTextOverArt();
 
     Layout layout_;
     ClientArea *client_ = nullptr;
     QHash<QString, QWidget *> controls_;
     QHash<QString, QAction *> menus_;
     std::vector<QWidget *> tabOrder_;
+    // Labels in a system colour by role that stand over the picture, with what they are read
+    // against: their colour follows the theme only where it reads there.
+    struct TextOverArt {
+        QWidget *label;
+        QPalette::ColorRole role;
+        QColor backdrop;
+    };
+    std::vector<TextOverArt> textOverArt_;
     CommandButton *defaultButton_ = nullptr;
     CommandButton *cancelButton_ = nullptr;
     QImage background_;

@@ -1,8 +1,8 @@
 // Prints, as JSON, where the program puts what the desktop tests look for (screens.py, keyboard.py): the
 // LEVEL menu's items with their shortcuts and ranks, the
 // title window's OK button, the game window's play controls and the pirate as the game opens and
-// after his first step, the first pirate's falling frames, in
-// pixels of each window's inside, read off the windows the program builds.
+// after his first step, the first pirate's falling frames, the certificate's wording in a system
+// colour over its parchment, in pixels of each window's inside, read off the windows the program builds.
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +14,8 @@
 #include "game/Levels.h"
 #include "game/frmScallywise.h"
 #include "sprite/Compositor.h"
+#include "windows/Frmreward.h"
+#include "windows/RewardLayout.h"
 
 namespace {
 
@@ -24,6 +26,10 @@ QJsonArray placeOf(const toolkit::Form &form, const QWidget *control)
 }
 
 QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+struct NoLevel : RankSource {
+    std::string_view rankTitle() const override { return {}; }
+};
 
 }  // namespace
 
@@ -67,7 +73,19 @@ int main(int argc, char **argv)
                                       {"caption", qstr(level.caption)},
                                       {"shortcut", game.levelItem(level)->shortcut().toString()},
                                       {"rank", qstr(level.rank)}});
+    // The certificate's labels that take the desktop's text colours over the parchment.
+    const NoLevel noLevel;
+    Frmreward certificate(noLevel);
+    QJsonObject wording;
+    for (const toolkit::ControlSpec &spec : rewardlayout::layout.controls)
+        if (spec.kind == toolkit::ControlKind::Label && spec.has(toolkit::Transparent)
+            && spec.foreColour.role != toolkit::Colour::Role::Rgb && !spec.has(toolkit::Hidden))
+            wording.insert(qstr(spec.name), placeOf(certificate, certificate.control(spec.name)));
+    const QSize certificateSize = certificate.clientSize();
     const QJsonObject places{
+        {"certificate_size", QJsonArray{certificateSize.width(), certificateSize.height()}},
+        {"certificate_wording", wording},
+        {"certificate_name_box", placeOf(certificate, certificate.Txtmyname)},
         {"levels", levelItems},
         {"ok_button", placeOf(title, title.Cmdokay)},
         {"play_controls", controls},

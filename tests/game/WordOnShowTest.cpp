@@ -46,6 +46,11 @@ TEST(Contrast, RatiosAreThoseOfTheWebsReadabilityGuidelines)
         {qRgb(0x76, 0x76, 0x76), qRgb(255, 255, 255), 4.54},
         {qRgb(0xBE, 0xBE, 0xBE), qRgb(0xEF, 0xEF, 0xEF), 1.62},
         {qRgb(0x12, 0x34, 0x56), qRgb(0x12, 0x34, 0x56), 1.0},
+        // Pure primaries, which catch a swap of the red and blue weights.
+        {qRgb(255, 0, 0), qRgb(0, 0, 255), 2.15},
+        {qRgb(255, 0, 0), qRgb(0, 0, 0), 5.25},
+        {qRgb(0, 0, 255), qRgb(0, 0, 0), 2.44},
+        {qRgb(0, 255, 0), qRgb(0, 0, 0), 15.30},
     };
     for (const Case &c : cases) {
         EXPECT_NEAR(toolkit::contrastRatio(QColor(c.a), QColor(c.b)), c.ratio, 0.01);
