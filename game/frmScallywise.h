@@ -102,8 +102,8 @@ private:
     const Level *checkedLevel() const;
     MMControl *makePlayer(const roster::CueClip &cue);
     void paceFrame();
-    void announceFall(const roster::Fallen &fallen);
-    void showCertificate();
+    QString fallLine(const roster::Fallen &fallen) const;
+    void showCertificate(const QString &fall);
 
     const wordlists::WordList *currentList_ = nullptr;
     int wordIndex_ = 0;
