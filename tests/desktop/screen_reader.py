@@ -134,7 +134,7 @@ def right_answer():
     eventually(lambda: text_of(answer) == word)
     press(buttons["AM I RIGHT?"])
     eventually(lambda: text_of(answer) == "YES!")
-    hears("YES!", said)
+    hears("YES!", said, 5)
     return said
 
 
