@@ -220,17 +220,21 @@ void frmScallywise::faces()
     const roster::Pirate &fallen = roster::crew[size_t(count - 1)];
     control(fallen.face)->show();
     control(fallen.name)->show();
-    announceFall(fallen);
     for (int run = 1; run <= fallen.runs; ++run) {
         if (run == fallen.runs && !fallen.ship.empty())
             control(fallen.ship)->show();
         cue(fallen.cue);
     }
+    // Told once the ship is on show, so that no one hears of a ship the screen does not have yet.
+    // The fall that earns the certificate is told by the certificate as it opens: said here, it
+    // would be cut off by the new window taking the keyboard.
     if (fallen.earnsCertificate)
-        showCertificate();
+        showCertificate(fallLine(fallen));
+    else
+        toolkit::announce(this, fallLine(fallen));
 }
 
-void frmScallywise::announceFall(const roster::Pirate &fallen)
+QString frmScallywise::fallLine(const roster::Pirate &fallen) const
 {
     const int count = pirate_.pirateCount;
     const auto *name = qobject_cast<QLabel *>(control(fallen.name));
@@ -239,15 +243,16 @@ void frmScallywise::announceFall(const roster::Pirate &fallen)
                             count == 1 ? QStringLiteral("pirate has") : QStringLiteral("pirates have"));
     if (!fallen.ship.empty())
         line += QStringLiteral(" A ship joins the fleet.");
-    toolkit::announce(this, line);
+    return line;
 }
 
 Frmreward *frmScallywise::certificate() const { return certificate_; }
 
-void frmScallywise::showCertificate()
+void frmScallywise::showCertificate(const QString &fall)
 {
     // Made once, after the twelfth pirate; once the player closes it, nothing brings it back.
     certificate_ = new Frmreward(*this);
+    certificate_->tellFirst(fall);
     certificate_->showForm();
 }
 

@@ -94,8 +94,8 @@ private:
     const Level *checkedLevel() const;
     MMControl *makePlayer(const roster::CueClip &cue);
     void paceFrame();
-    void announceFall(const roster::Pirate &fallen);
-    void showCertificate();
+    QString fallLine(const roster::Pirate &fallen) const;
+    void showCertificate(const QString &fall);
 
     WordList currentList_;
     int wordIndex_ = 0;

@@ -35,6 +35,8 @@ Frmreward::Frmreward(const RankSource &rank, QWidget *parent)
 
 Frmreward::~Frmreward() = default;
 
+void Frmreward::tellFirst(const QString &line) { toldFirst_ = line; }
+
 void Frmreward::setPrinter(std::unique_ptr<CertificatePrinter> printer) { printer_ = std::move(printer); }
 
 void Frmreward::Cmdmyname_Click()
@@ -56,7 +58,8 @@ void Frmreward::changeEvent(QEvent *event)
         QStringList lines;
         for (const QLabel *line : {Lblfirst, Lblsecond, Lblthree, Lblfour})
             lines << line->text().trimmed();
-        toolkit::announce(this, lines.join(QStringLiteral(". ")));
+        const QString wording = lines.join(QStringLiteral(". "));
+        toolkit::announce(this, toldFirst_.isEmpty() ? wording : toldFirst_ + u' ' + wording);
     }
 }
 
@@ -74,9 +77,11 @@ void Frmreward::Cmdprintit_Click()
     Lblprintnote->hide();
     const CertificatePrinter::Outcome outcome = printer_->print(certificatePage());
     using Kind = CertificatePrinter::Outcome::Kind;
+    QString told;
     switch (outcome.kind) {
     case Kind::Printed:
-        toolkit::announce(this, tr("The certificate went to the printer."));
+        told = tr("The certificate went to the printer.");
+        Cmdexit->show();
         break;
     case Kind::Saved:
         // The folders passed over are named too: a parent looking in Documents should know why
@@ -87,7 +92,8 @@ void Frmreward::Cmdprintit_Click()
                 : tr("No printer took the certificate and %1, so it is saved as %2")
                       .arg(notsaved::words(outcome.notSaved), QDir::toNativeSeparators(outcome.file)));
         Lblprintnote->show();
-        toolkit::announce(this, Lblprintnote->text());
+        told = Lblprintnote->text();
+        Cmdexit->show();
         break;
     case Kind::Failed:
         // Nothing reached paper or disk: the player may try again.
@@ -96,11 +102,12 @@ void Frmreward::Cmdprintit_Click()
                                   : tr("The certificate could not be printed or saved: %1. Press PRINT OUT to try again.")
                                         .arg(notsaved::words(outcome.notSaved)));
         Lblprintnote->show();
-        toolkit::announce(this, Lblprintnote->text());
+        told = Lblprintnote->text();
         Cmdprintit->show();
-        return;
+        break;
     }
-    Cmdexit->show();
+    // Told once the window is as it stays, with the button the line leads to already there.
+    toolkit::announce(this, told);
 }
 
 void Frmreward::Cmdexit_Click() { toolkit::endProgram(); }

@@ -21,6 +21,10 @@ public:
     void Cmdprintit_Click();
     void Cmdexit_Click();
 
+    // A line told in the same breath as the wording, just before it, once the window has the
+    // keyboard: the news that opened the window, which its opening would otherwise cut off.
+    void tellFirst(const QString &line);
+
     // Where the certificate goes when printed; the desktop's printer unless replaced.
     void setPrinter(std::unique_ptr<CertificatePrinter> printer);
 
@@ -47,5 +51,6 @@ protected:
 private:
     const RankSource &rank_;
     bool wordingRead_ = false;
+    QString toldFirst_;
     std::unique_ptr<CertificatePrinter> printer_;
 };

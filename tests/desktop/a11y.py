@@ -5,8 +5,30 @@ import subprocess
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 failures = []
+
+# The game answers the accessibility bus from its event loop, which a pirate's fall holds for about
+# 1.4 s, and a busy machine longer still: libatspi gives up on a reply after 0.8 s, so each call
+# is given ten seconds here, and a call that only reads is asked again if even that is not enough.
+pyatspi.setTimeout(10000, 30000)
+
+
+def timed_out(error):
+    return isinstance(error, GLib.Error) and ("Did not receive a reply" in str(error) or "Timeout" in str(error))
+
+
+def asked(call, tries=4):
+    """The answer of a call that only reads, asked again while the bus's reply does not come."""
+    for attempt in range(tries):
+        try:
+            return call()
+        except GLib.Error as error:
+            if not timed_out(error) or attempt == tries - 1:
+                raise
+            print(f"     (the accessibility bus did not answer in time: asking again) {error}", flush=True)
+            time.sleep(0.5)
 
 
 def check(ok, what):
@@ -30,8 +52,8 @@ def eventually(probe, seconds=30):
 
 
 def descendants(acc):
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
+    for i in range(asked(lambda: acc.childCount)):
+        child = asked(lambda: acc.getChildAtIndex(i))
         if child is None:
             continue
         yield child
@@ -60,34 +82,55 @@ def role_name(role):
     return ROLE_NAMES.get(role, role)
 
 
+def role_of(acc):
+    return asked(acc.getRoleName)
+
+
+def name_of(acc):
+    return asked(lambda: acc.name)
+
+
 def find(root, role, name):
     for acc in descendants(root):
-        if acc.getRoleName() == role_name(role) and acc.name == name:
+        if role_of(acc) == role_name(role) and name_of(acc) == name:
             return acc
     return None
 
 
-def application(name="scallywise"):
+def application(name="scallywise", pid=None):
+    """The program on the accessibility bus: by its process id when given (a program can show up
+    twice, once empty, under some platform themes), else by its name."""
     desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == name:
+    for i in range(asked(lambda: desktop.childCount)):
+        app = asked(lambda: desktop.getChildAtIndex(i))
+        if app is None:
+            continue
+        if pid is not None and asked(app.get_process_id) == pid and asked(lambda: app.childCount) > 0:
+            return app
+        if pid is None and name_of(app) == name:
             return app
     return None
 
 
 def has(acc, state):
-    return acc.getState().contains(state)
+    return asked(acc.getState).contains(state)
 
 
 def press(acc):
-    actions = acc.queryAction()
-    names = [actions.getName(i) for i in range(actions.nActions)]
-    actions.doAction(names.index("Press"))
+    """One press, as a person makes it. A press whose reply comes late was still made (the program
+    replies once its handler has run), so it is never made a second time."""
+    actions = asked(acc.queryAction)
+    names = [asked(lambda: actions.getName(i)) for i in range(asked(lambda: actions.nActions))]
+    try:
+        actions.doAction(names.index("Press"))
+    except GLib.Error as error:
+        if not timed_out(error):
+            raise
+        print(f"     (a press answered late: {error})", flush=True)
 
 
 def text_of(acc):
-    return acc.queryText().getText(0, -1)
+    return asked(lambda: acc.queryText().getText(0, -1))
 
 
 def showing_frame(app, title):

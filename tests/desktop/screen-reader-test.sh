@@ -12,4 +12,4 @@ start_screen_reader
 # No printer answers here, so the certificate is saved as a PDF in the test's own home.
 export HOME="$RUN/home" CUPS_SERVER="$RUN/no-cups.sock"
 start_program pid "$program"
-ORCA_LOG="$RUN/orca.log" timeout 240 "$PY" "$HERE/screen_reader.py"
+PROGRAM_PID=$pid ORCA_LOG="$RUN/orca.log" timeout 280 "$PY" "$HERE/screen_reader.py"
