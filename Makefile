@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-debian13 bench clean dist package-debian12 package-debian13 package-reproducible package-arm64
+.PHONY: all deps build run test test-debian13 bench clean package-debian12 package-debian13 package-reproducible package-arm64
 
 all: build
 
@@ -26,14 +26,6 @@ test: build
 # The same `make test` in a Debian 13 chroot (root and debootstrap: see the README).
 test-debian13:
 	scripts/test-debian13.sh
-
-# The upstream tarball of the source package: HEAD as git archives it (times from the commit, so the
-# same commit gives the same bytes).
-VERSION := $(shell grep -oE '^project[^ ]* VERSION [0-9]+\.[0-9]+\.[0-9]+' CMakeLists.txt | grep -oE '[0-9.]+$$')
-DIST ?= dist
-dist:
-	mkdir -p $(DIST)
-	git archive --format=tar --prefix=scallywise-$(VERSION)/ HEAD | xz -6 -T1 >$(DIST)/scallywise_$(VERSION).orig.tar.xz
 
 # The Debian package built from its source package alone in a clean chroot, then lintian and its
 # installed tests (scripts/build-package.sh; root). The results land in dist/RELEASE-ARCH/.

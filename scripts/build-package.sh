@@ -139,13 +139,12 @@ if [[ ! -f $base/.scallywise-stamp || $(cat "$base/.scallywise-stamp") != "$want
 fi
 [[ -z $prepare_only ]] || exit 0
 
-# --- The source package, from HEAD: the upstream tarball by `git archive`, then dpkg-source ---
+# --- The source package (native), from a clean clone of HEAD ---
 started=$(stamp)
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)
-upstream=${version%-*}
+upstream=$version
 rm -rf "$out"
 mkdir -p "$out"
-make -s dist DIST="$out" >&2
 git clone -q --no-hardlinks "$repo" "$out/scallywise-$upstream"
 git -C "$out/scallywise-$upstream" checkout -q --detach "$(git -C "$repo" rev-parse HEAD)"
 rm -rf "$out/scallywise-$upstream/.git"
@@ -182,7 +181,7 @@ took "apt-get build-dep" "$started"
 # commands SETUP, with DEB_BUILD_OPTIONS=OPTIONS.
 build() {
     local path=$1 setup=$2 options=$3
-    as_builder bash -c "set -e; mkdir -p \"\$(dirname '$path')\"; cp /build/scallywise_$upstream.orig.tar.* \"\$(dirname '$path')\";
+    as_builder bash -c "set -e; mkdir -p \"\$(dirname '$path')\";
         dpkg-source -x /build/scallywise_$version.dsc '$path' >/dev/null; cd '$path'; $setup
         DEB_BUILD_OPTIONS='$options' dpkg-buildpackage -us -uc"
 }
