@@ -117,18 +117,19 @@ echo "ok   the unpacked program plays its opening clip from the scratch root: ${
 
 # Installed as a person installs it, apt resolving its dependencies from the packages installed here
 # (apt's plan must hold nothing to download), its menu entry starts the game as a desktop's menu does.
+# Its Recommends (CUPS, qt6-wayland, ...) are left out: a clean build chroot has none of them.
 entry=/usr/share/applications/org.scallywise.Scallywise.desktop
 if [[ $(id -u) -ne 0 ]]; then
     echo "skip installing with apt: that needs root"
 elif [[ $(package_state) != not-installed ]]; then
     echo "skip installing with apt: scallywise is installed on this machine already, and is left alone"
 else
-    apt-get install -s -q "$deb" >"$RUN/apt-plan.log" 2>&1 </dev/null ||
+    apt-get install -s -q --no-install-recommends "$deb" >"$RUN/apt-plan.log" 2>&1 </dev/null ||
         { cat "$RUN/apt-plan.log"; fail "apt-get cannot install $(basename "$deb")"; }
     plan=$(awk '$1 == "Inst" {print $2}' "$RUN/apt-plan.log" | sort | tr '\n' ' ')
     [[ $plan == "scallywise " ]] || fail "apt would install more than the package: $plan"
     installed_here=yes
-    apt-get install -y -q -o DPkg::Lock::Timeout=120 "$deb" >"$RUN/apt.log" 2>&1 </dev/null ||
+    apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=120 "$deb" >"$RUN/apt.log" 2>&1 </dev/null ||
         { cat "$RUN/apt.log"; fail "apt-get install $(basename "$deb") failed"; }
     dpkg-query -W -f='${Status}' scallywise | grep -q "install ok installed" || fail "apt did not install the package"
     echo "ok   apt-get install $(basename "$deb") installs it"
