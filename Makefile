@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-debian13 bench clean
+.PHONY: all deps build run test test-debian13 bench clean package-debian12 package-debian13 package-reproducible package-arm64
 
 all: build
 
@@ -26,6 +26,19 @@ test: build
 # The same `make test` in a Debian 13 chroot (root and debootstrap: see the README).
 test-debian13:
 	scripts/test-debian13.sh
+
+# The Debian package built from its source package alone in a clean chroot, then lintian and its
+# installed tests (scripts/build-package.sh; root). The results land in dist/RELEASE-ARCH/.
+package-debian12:
+	scripts/build-package.sh bookworm
+package-debian13:
+	scripts/build-package.sh trixie
+# Built twice with another path, time zone, locale, umask and clock: the packages must not differ.
+package-reproducible:
+	scripts/build-package.sh trixie --twice --no-autopkgtest
+# For arm64 under qemu: slow (see the README), so not part of CI.
+package-arm64:
+	scripts/build-package.sh bookworm arm64
 
 bench: build
 	scripts/run-bench.sh $(BUILD)

@@ -30,8 +30,11 @@ Dedication can be found in /usr/share/common-licenses/CC0-1.0.
 ]])
 
 # A paragraph's continuation lines: each line indented by one space, an empty one written as " .".
+# The format allows no tab in a licence text: one at a line's start (the only place the texts have
+# them) is the eight columns it stands for.
 function(continuation_lines out text)
   string(REGEX REPLACE "[ \t\r]+\n" "\n" text "${text}")
+  string(REPLACE "\t" "        " text "${text}")
   string(REGEX REPLACE "^\n+|\n+$" "" text "${text}")
   while(text MATCHES "\n\n")
     string(REPLACE "\n\n" "\n.\n" text "${text}")
