@@ -13,7 +13,7 @@ import time
 
 import pyatspi
 
-from a11y import check, descendants, eventually, failures, find, press, showing_frame, text_of
+from a11y import check, descendants, eventually, failures, find, press, role_name, showing_frame, text_of
 from pixels import read_bmp, read_ppm, read_xwd, rows_match
 from screens import PLACES, contrast, luminance
 
@@ -152,7 +152,7 @@ measure("screen", shot, (0, top), 1.0)
 
 # No printer answers: PRINT OUT saves the certificate, and the page looks like the screen.
 print_out = next(acc for acc in descendants(certificate)
-                 if acc.getRoleName() == "push button" and "PRINT OUT" in acc.name)
+                 if acc.getRoleName() == role_name("push button") and "PRINT OUT" in acc.name)
 press(print_out)
 note = eventually(lambda: next((acc.name for acc in descendants(certificate)
                                 if acc.getRoleName() == "label" and "saved as" in acc.name), None), 30)
