@@ -133,6 +133,19 @@ def text_of(acc):
     return asked(lambda: acc.queryText().getText(0, -1))
 
 
+def answer_right(buttons, answer):
+    """One right answer, as a child gives it: NEW WORD, read the word, Clear, type it, AM I RIGHT?,
+    then wait for the verdict. `buttons` maps the game's button captions to their accessibles."""
+    press(buttons["NEW WORD"])
+    word = eventually(lambda: re.fullmatch("[a-z]+", text_of(answer)) and text_of(answer))
+    press(buttons["Clear"])
+    eventually(lambda: text_of(answer) == "")
+    answer.queryEditableText().setTextContents(word)
+    eventually(lambda: text_of(answer) == word)
+    press(buttons["AM I RIGHT?"])
+    eventually(lambda: text_of(answer) == "YES!")
+
+
 def showing_frame(app, title):
     frame = find(app, "frame", title)
     return frame if frame is not None and has(frame, pyatspi.STATE_SHOWING) else None

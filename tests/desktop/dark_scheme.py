@@ -4,7 +4,6 @@
 # WCAG ratio of the text's ink to the median of the pixels around it.
 # Usage: dark_scheme.py SCHEME-NAME ART-DIR PROGRAM-PID   (the program already runs on $DISPLAY)
 import os
-import re
 import shutil
 import subprocess
 import sys
@@ -13,7 +12,8 @@ import time
 
 import pyatspi
 
-from a11y import check, descendants, eventually, failures, find, press, role_name, showing_frame, text_of
+from a11y import (answer_right, check, descendants, eventually, failures, find, press, role_name, showing_frame,
+                  text_of)
 from pixels import read_bmp, read_ppm, read_xwd, rows_match
 from screens import PLACES, contrast, luminance
 
@@ -107,14 +107,7 @@ if not check(eventually(lambda: text_of(answer) == "press NEW-WORD", 10) is True
 started = time.monotonic()
 certificate = None
 for turn in range(120):
-    press(buttons["NEW WORD"])
-    word = eventually(lambda: re.fullmatch("[a-z]+", text_of(answer)) and text_of(answer))
-    press(buttons["Clear"])
-    eventually(lambda: text_of(answer) == "")
-    answer.queryEditableText().setTextContents(word)
-    eventually(lambda: text_of(answer) == word)
-    press(buttons["AM I RIGHT?"])
-    eventually(lambda: text_of(answer) == "YES!")
+    answer_right(buttons, answer)
     certificate = showing_frame(app, "THANKYOU!")
     if certificate is not None:
         break

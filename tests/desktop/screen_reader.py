@@ -9,8 +9,8 @@ import time
 
 import pyatspi
 
-from a11y import (application, check, descendants, eventually, failures, find, has, name_of, press, role_name,
-                  role_of, showing_frame, text_of)
+from a11y import (answer_right, application, check, descendants, eventually, failures, find, has, name_of, press,
+                  role_name, role_of, showing_frame, text_of)
 from screens import PLACES
 
 LOG = os.environ["ORCA_LOG"]
@@ -126,14 +126,7 @@ check(hears("OOPS!", said), 'a wrong answer: Orca says "OOPS!"')
 # from the game floods, and in a flood Orca drops what is not in the focused control.
 def right_answer():
     said = len(spoken())
-    press(buttons["NEW WORD"])
-    word = eventually(lambda: re.fullmatch("[a-z]+", text_of(answer)) and text_of(answer))
-    press(buttons["Clear"])
-    eventually(lambda: text_of(answer) == "")
-    answer.queryEditableText().setTextContents(word)
-    eventually(lambda: text_of(answer) == word)
-    press(buttons["AM I RIGHT?"])
-    eventually(lambda: text_of(answer) == "YES!")
+    answer_right(buttons, answer)
     hears("YES!", said, 5)
     return said
 
