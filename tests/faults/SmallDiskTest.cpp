@@ -72,6 +72,7 @@ protected:
         if (!mountsArePrivate())
             GTEST_SKIP() << "needs a private mount namespace, so that no mount is seen outside (unshare -m)";
         ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull()) << "needs CUPS out of reach (CUPS_SERVER pointing nowhere)";
+        captain.rank = "Captain ";
         ASSERT_TRUE(temp.isValid());
         ASSERT_TRUE(QDir(temp.path()).mkpath("home/Documents"));
         ASSERT_TRUE(QDir(temp.path()).mkpath("config"));
@@ -108,12 +109,20 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         ASSERT_EQ(f.write(earlierBytes), earlierBytes.size());
     }
+    // The child puts a name on the certificate and presses PRINT OUT.
+    static void nameAndPrint(CertificateWindow &cert)
+    {
+        cert.typeName("Ada");
+        cert.click(cert.w().Cmdmyname);
+        cert.click(cert.w().Cmdprintit);
+    }
     void expectOnlyTheEarlier(const QString &folder)
     {
         EXPECT_EQ(entries(folder), QStringList{"Scallywise certificate.pdf"}) << "nothing of the save is left";
         EXPECT_EQ(contents(QDir(folder).filePath("Scallywise certificate.pdf")), earlierBytes);
     }
 
+    GivenRank captain;
     QTemporaryDir temp;
     QString home, documents;
     std::optional<ScopedEnv> homeEnv, configEnv;
@@ -135,12 +144,8 @@ void DocumentsFault::printWith(bool readOnly, const char *told)
     putEarlier(documents);
     if (readOnly)
         makeReadOnly(documents);
-    GivenRank levels;
-    levels.rank = "Captain ";
-    CertificateWindow cert(levels, false);
-    cert.typeName("Ada");
-    cert.click(cert.w().Cmdmyname);
-    cert.click(cert.w().Cmdprintit);
+    CertificateWindow cert(captain, false);
+    nameAndPrint(cert);
 
     const QString saved = QDir(home).filePath("Scallywise certificate.pdf");
     EXPECT_EQ(pdfpage::pageCount(saved), 1) << "the home folder, which has room, takes the whole certificate";
@@ -173,12 +178,8 @@ TEST_F(SmallDisk, WhenEveryPlaceFailsTheWindowSaysWhereAndWhyAndOffersPrintOutAg
     mountSmall(documents);
     putEarlier(documents);
     makeReadOnly(home);
-    GivenRank levels;
-    levels.rank = "Captain ";
-    CertificateWindow cert(levels, false);
-    cert.typeName("Ada");
-    cert.click(cert.w().Cmdmyname);
-    cert.click(cert.w().Cmdprintit);
+    CertificateWindow cert(captain, false);
+    nameAndPrint(cert);
 
     const QString note = cert.w().Lblprintnote->text();
     EXPECT_TRUE(cert.w().Lblprintnote->isVisible());
