@@ -153,12 +153,39 @@ rm -rf "$out/scallywise-$upstream/.git"
 rm -rf "${out:?}/scallywise-$upstream"
 took "the source package scallywise_$version.dsc" "$started"
 
-# --- A throw-away overlay of the bare chroot, with the source package in /build ---
 for d in "$root"/*; do mountpoint -q "$d" && { log "$d is still mounted"; exit 2; }; done
 mountpoint -q "$root" && { log "$root is still mounted"; exit 2; }
+
+# --- The Build-Depends, installed once as a layer of their own over the bare chroot ---
+# The layer is kept while the bare chroot and the source stanza of debian/control stay the same, so
+# each build still has exactly minbase, build-essential and the declared Build-Depends, without
+# spending the half hour apt takes under qemu on every run.
+deps=$cache/$name.deps
+deps_wanted=$({ cat "$base/.scallywise-stamp"; awk 'BEGIN { RS = "" } NR == 1' debian/control; } | sha256sum | cut -d' ' -f1)
+if [[ ! -f $deps.stamp || $(cat "$deps.stamp") != "$deps_wanted" ]]; then
+    started=$(stamp)
+    rm -rf "$deps" "$deps.stamp" "$layer"
+    mkdir -p "$layer"/{upper,work,root}
+    mount -t overlay overlay -o "lowerdir=$base,upperdir=$layer/upper,workdir=$layer/work" "$root"
+    mounted+=("$root")
+    mount_system "$root"
+    mkdir -p "$root/tmp/control"
+    cp -r debian "$root/tmp/control/"
+    in_chroot "$root" bash -c "apt-get update -qq && apt-get build-dep -y -qq /tmp/control </dev/null && apt-get clean" \
+        >"$out/build-dep.log" 2>&1 || { tail -30 "$out/build-dep.log"; log "apt-get build-dep failed"; exit 1; }
+    rm -rf "$root/tmp/control"
+    stop_chroot_processes
+    unmount_all
+    mv "$layer/upper" "$deps"
+    rm -rf "$layer"
+    echo "$deps_wanted" >"$deps.stamp"
+    took "apt-get build-dep into $deps" "$started"
+fi
+
+# --- A throw-away overlay of both, with the source package in /build ---
 rm -rf "$layer"
 mkdir -p "$layer"/{upper,work,root}
-mount -t overlay overlay -o "lowerdir=$base,upperdir=$layer/upper,workdir=$layer/work" "$root"
+mount -t overlay overlay -o "lowerdir=$deps:$base,upperdir=$layer/upper,workdir=$layer/work" "$root"
 mounted+=("$root")
 mount_system "$root"
 mkdir -p "$root/build"
@@ -170,12 +197,8 @@ as_builder() {
         PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 "$@"
 }
 
-started=$(stamp)
-in_chroot "$root" bash -c "apt-get update -qq && cd /build && dpkg-source -x scallywise_$version.dsc src >/dev/null &&
-    apt-get build-dep -y -qq ./src </dev/null" >"$out/build-dep.log" 2>&1 ||
-    { tail -30 "$out/build-dep.log"; log "apt-get build-dep failed"; exit 1; }
+in_chroot "$root" bash -c "cd /build && dpkg-source -x scallywise_$version.dsc src >/dev/null"
 in_chroot "$root" chown -R builder:builder /build
-took "apt-get build-dep" "$started"
 
 # build PATH SETUP OPTIONS: dpkg-buildpackage of the source package unpacked at PATH, after the shell
 # commands SETUP, with DEB_BUILD_OPTIONS=OPTIONS.
