@@ -12,6 +12,7 @@
 #include "TestClips.h"
 #include "support/WaitUntil.h"
 #include "roster/MMControl.h"
+#include "roster/PlayerProgram.h"
 #include "roster/SoundThread.h"
 #include "roster/WaveFolder.h"
 
@@ -151,6 +152,9 @@ bool runAgain(int argc, char **argv, const Run &run)
 
 int main(int argc, char **argv)
 {
+    // The clip player built with the benchmarks, which do not sit beside it.
+    if (qEnvironmentVariableIsEmpty(player::overrideVariable))
+        qputenv(player::overrideVariable, SCALLYWISE_BENCH_PLAYER);
     const QByteArray run = qgetenv(serverVariable);
     if (!run.isEmpty())
         return runBenchmarks(argc, argv, run);

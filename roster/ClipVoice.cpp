@@ -1,16 +1,20 @@
-// One clip's voice, living on the sound thread: it loads the clip, plays it from its start, and lets
-// a play that arrives while the clip sounds wait for that run to end, so every run is heard whole.
+// One clip's voice, living on the sound thread: it reads the clip, has the clip player play it from
+// its start, and lets a play that arrives while the clip sounds wait for that run to end.
 #include "roster/ClipVoice.h"
 
+#include "roster/PlayerProcess.h"
 #include "roster/WaveFolder.h"
 #include "roster/WaveHeader.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <atomic>
 
-ClipVoice::ClipVoice(QObject *parent) : QObject(parent), waitingRunTimer_(this)
+namespace {
+
+std::atomic<int> clipsMade{0};
+
+}  // namespace
+
+ClipVoice::ClipVoice(QObject *parent) : QObject(parent), clip_(clipsMade++), waitingRunTimer_(this)
 {
     waitingRunTimer_.setSingleShot(true);
     connect(&waitingRunTimer_, &QTimer::timeout, this, [this] {
@@ -19,59 +23,33 @@ ClipVoice::ClipVoice(QObject *parent) : QObject(parent), waitingRunTimer_(this)
     });
 }
 
+ClipVoice::~ClipVoice()
+{
+    if (open_)
+        PlayerProcess::instance().drop(clip_);
+}
+
 void ClipVoice::open(const QStringList &folders, const QString &fileName)
 {
-    if (effect_)
+    if (open_)
         return;
     const QString path = waves::find(folders, fileName);
+    // The clip's headers are read here, so that the player is only ever given a clip it can play.
     const auto clip = path.isEmpty() ? std::nullopt : readWaveFile(path);
     if (!clip)
         return;
     clipLength_ = clip->length;
-    path_ = path;
-    load();
+    PlayerProcess &player = PlayerProcess::instance();
+    connect(&player, &PlayerProcess::ended, this, &ClipVoice::runEnded, Qt::UniqueConnection);
+    connect(&player, &PlayerProcess::broken, this, &ClipVoice::broken, Qt::UniqueConnection);
+    player.load(clip_, path);
+    open_ = true;
     report();
-}
-
-void ClipVoice::load()
-{
-    effect_ = new QSoundEffect(this);
-    connect(effect_, &QSoundEffect::statusChanged, this, &ClipVoice::statusChanged);
-    // Queued: Qt says a run ended from inside its own audio callbacks, which must not be re-entered.
-    connect(effect_, &QSoundEffect::playingChanged, this, &ClipVoice::playingChanged, Qt::QueuedConnection);
-    effect_->setSource(QUrl::fromLocalFile(path_));
-}
-
-void ClipVoice::statusChanged()
-{
-    if (!effect_ || effect_->status() != QSoundEffect::Error)
-        return;
-    // The clip's headers were read before it was handed to Qt; with no output to play on, the error
-    // says nothing about the clip.
-    if (!QMediaDevices::audioOutputs().isEmpty()) {
-        close();
-        return;
-    }
-    awaitingOutput_ = true;
-    if (!devices_) {
-        devices_ = new QMediaDevices(this);
-        connect(devices_, &QMediaDevices::audioOutputsChanged, this, &ClipVoice::outputsChanged);
-    }
-}
-
-void ClipVoice::outputsChanged()
-{
-    if (!effect_ || !awaitingOutput_ || QMediaDevices::audioOutputs().isEmpty())
-        return;
-    awaitingOutput_ = false;
-    effect_->disconnect(this);
-    effect_->deleteLater();
-    load();
 }
 
 void ClipVoice::play()
 {
-    if (!effect_)
+    if (!open_)
         return;
     if (runSounding()) {
         // At most one run waits: a third play while one waits would be heard no differently.
@@ -83,41 +61,40 @@ void ClipVoice::play()
     startRun();
 }
 
-bool ClipVoice::runSounding() const
-{
-    // While the clip loads, and with no output, what Qt says of playing means nothing yet: a run is
-    // timed by the clip's length, as on a Qt that plays into nothing and calls it playing for ever.
-    if (awaitingOutput_ || effect_->status() == QSoundEffect::Loading)
-        return runsStarted_ > 0 && !runOver_.hasExpired();
-    return effect_->isPlaying() && !runOver_.hasExpired();
-}
+bool ClipVoice::runSounding() const { return sounding_ && !runOver_.hasExpired(); }
 
 void ClipVoice::startRun()
 {
     runWaiting_ = false;
     waitingRunTimer_.stop();
-    // A run Qt still calls playing is one whose time is up; stop it, so play() starts afresh.
-    if (effect_->isPlaying())
-        effect_->stop();
-    effect_->play();
+    // A run the player never said had ended is one whose time is up: the player cuts it, so that
+    // this run starts afresh.
+    PlayerProcess::instance().play(clip_);
+    sounding_ = true;
     runOver_.setRemainingTime(clipLength_ + lateEndAllowance);
     ++runsStarted_;
     report();
 }
 
-void ClipVoice::playingChanged()
+void ClipVoice::runEnded(int clip)
 {
-    if (effect_ && runWaiting_ && !awaitingOutput_ && !effect_->isPlaying())
+    if (clip != clip_)
+        return;
+    sounding_ = false;
+    if (runWaiting_)
         startRun();
+}
+
+void ClipVoice::broken(int clip)
+{
+    if (clip == clip_)
+        close();
 }
 
 void ClipVoice::close()
 {
-    // Deferred: Qt reports a broken clip from inside the effect's own code.
-    effect_->disconnect(this);
-    effect_->deleteLater();
-    effect_ = nullptr;
-    awaitingOutput_ = false;
+    open_ = false;
+    sounding_ = false;
     runWaiting_ = false;
     waitingRunTimer_.stop();
     report();
@@ -125,5 +102,5 @@ void ClipVoice::close()
 
 void ClipVoice::report()
 {
-    emit reported(effect_ != nullptr, runsStarted_, runWaiting_);
+    emit reported(open_, runsStarted_, runWaiting_);
 }

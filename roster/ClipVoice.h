@@ -1,5 +1,6 @@
-// One clip's voice, living on the sound thread: it loads the clip, plays it from its start, and lets
-// a play that arrives while the clip sounds wait for that run to end, so every run is heard whole.
+// One clip's voice, living on the sound thread: it reads the clip, has the clip player play it from
+// its start, and lets a play that arrives while the clip sounds wait for that run to end, so every
+// run is heard whole.
 #pragma once
 
 #include <QDeadlineTimer>
@@ -8,17 +9,15 @@
 #include <QTimer>
 #include <chrono>
 
-class QMediaDevices;
-class QSoundEffect;
-
 class ClipVoice : public QObject {
     Q_OBJECT
 public:
-    // How long after a clip's own length a run counts as over even if Qt has not said so: without a
-    // sound server Qt reports a clip as playing for ever, and a stuck run must not silence the rest.
+    // How long after a clip's own length a run counts as over even if the player has not said so:
+    // without a sound server nothing ends, and a stuck run must not silence the rest.
     static constexpr std::chrono::milliseconds lateEndAllowance{2000};
 
     explicit ClipVoice(QObject *parent = nullptr);
+    ~ClipVoice() override;
 
     // Loads the first clip called fileName in folders, unless a clip is already loaded.
     void open(const QStringList &folders, const QString &fileName);
@@ -30,25 +29,19 @@ signals:
     void reported(bool open, int runsStarted, bool runWaiting);
 
 private:
-    void load();
     void startRun();
-    void statusChanged();
-    void outputsChanged();
+    void runEnded(int clip);
+    void broken(int clip);
     void close();
-    void playingChanged();
     bool runSounding() const;
     void report();
 
-    QSoundEffect *effect_ = nullptr;
-    QString path_;
-    // Newer Qt puts a good clip in error when there is no sound output at all. The voice then stays:
-    // its runs go unheard, as they do on a Qt that plays into nothing, and once an output appears
-    // the clip is loaded again to be heard there.
-    QMediaDevices *devices_ = nullptr;
-    bool awaitingOutput_ = false;
+    const int clip_;  // the clip's number with the player
+    bool open_ = false;
+    bool sounding_ = false;  // a run has started and the player has not said it ended
     std::chrono::milliseconds clipLength_{0};
     QDeadlineTimer runOver_;  // when the current run is over at the latest
-    QTimer waitingRunTimer_;  // starts the waiting run at runOver_ if Qt never says the run ended
+    QTimer waitingRunTimer_;  // starts the waiting run at runOver_ if the player never says the run ended
     bool runWaiting_ = false;
     int runsStarted_ = 0;
 };

@@ -1,0 +1,122 @@
+// The game's side of its clip player, on the sound thread: it starts the player program when a clip
+// is first asked for, and starts a fresh one whenever the last has lost its output.
+#include "roster/PlayerProcess.h"
+
+#include "roster/PlayerProgram.h"
+#include "roster/PlayerWire.h"
+#include "roster/SoundThread.h"
+
+#include <QProcess>
+#include <QThread>
+#include <utility>
+
+PlayerProcess &PlayerProcess::instance()
+{
+    Q_ASSERT(QThread::currentThread() == sound::thread());
+    // Never deleted: the player ends by itself when the game's end closes its standard input.
+    static PlayerProcess *player = new PlayerProcess;
+    return *player;
+}
+
+PlayerProcess::PlayerProcess(QObject *parent) : QObject(parent) {}
+
+void PlayerProcess::load(int clip, const QString &path)
+{
+    clips_.insert(clip, path);
+    if (process_)
+        send(player::say(player::Ask::Load, clip, path));
+    else
+        startPlayer();
+}
+
+void PlayerProcess::play(int clip)
+{
+    if (!clips_.contains(clip))
+        return;
+    if (!process_ && !startPlayer())
+        return;
+    retryPlayer_ = false;
+    send(player::say(player::Ask::Play, clip));
+}
+
+void PlayerProcess::drop(int clip)
+{
+    if (clips_.remove(clip) && process_)
+        send(player::say(player::Ask::Drop, clip));
+}
+
+bool PlayerProcess::startPlayer()
+{
+    if (cannotStart_)
+        return false;
+    const QString program = player::program();
+    if (program.isEmpty()) {
+        cannotStart_ = true;
+        qWarning("The clip player %s is missing; the game goes on without sound.", player::programName);
+        return false;
+    }
+    process_ = new QProcess(this);
+    process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(process_, &QProcess::readyReadStandardOutput, this, &PlayerProcess::readReplies);
+    connect(process_, &QProcess::finished, this, [this, ending = process_] {
+        if (process_ == ending)
+            process_ = nullptr;
+        ending->deleteLater();
+    });
+    connect(process_, &QProcess::errorOccurred, this, [this, failing = process_](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        // Said once: the game plays on without sound, as it does with no sound server.
+        qWarning("The clip player %s could not be started (%s); the game goes on without sound.",
+                 qPrintable(failing->program()), qPrintable(failing->errorString()));
+        cannotStart_ = true;
+        if (process_ == failing)
+            process_ = nullptr;
+        failing->deleteLater();
+    });
+    replies_.clear();
+    process_->start(program, {});
+    for (auto clip = clips_.cbegin(); clip != clips_.cend(); ++clip)
+        send(player::say(player::Ask::Load, clip.key(), clip.value()));
+    return process_ != nullptr;
+}
+
+void PlayerProcess::send(const QByteArray &line)
+{
+    // Written into the pipe's buffer, never waited on: a player held up by a server that does not
+    // answer holds up only itself.
+    if (process_)
+        process_->write(line);
+}
+
+void PlayerProcess::readReplies()
+{
+    auto *from = qobject_cast<QProcess *>(sender());
+    if (!from || from != process_)
+        return;
+    replies_ += from->readAllStandardOutput();
+    for (qsizetype end; (end = replies_.indexOf('\n')) >= 0;) {
+        const std::optional<player::Line> line = player::read(QByteArrayView(replies_).first(end));
+        replies_.remove(0, end + 1);
+        if (!line)
+            continue;
+        if (player::is(*line, player::Tell::Ended))
+            emit ended(line->clip);
+        else if (player::is(*line, player::Tell::Broken))
+            emit broken(line->clip);
+        else if (player::is(*line, player::Tell::Lost)) {
+            lost(line->clip);
+            return;  // what the old player says after this is no longer heard
+        }
+    }
+}
+
+void PlayerProcess::lost(int clip)
+{
+    // The old player ends by itself; the next one is started for the run it could not play.
+    std::exchange(process_, nullptr)->closeWriteChannel();
+    if (std::exchange(retryPlayer_, false) || !startPlayer())
+        return;
+    send(player::say(player::Ask::Play, clip));
+    retryPlayer_ = true;
+}
