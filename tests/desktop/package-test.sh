@@ -72,11 +72,11 @@ echo "ok   it depends on Qt (Widgets, Multimedia, PrintSupport), libxcb and the 
 
 root="$RUN/root"
 dpkg -x "$deb" "$root"
-for file in usr/games/scallywise usr/share/scallywise/waves/must.wav usr/share/applications/org.scallywise.Scallywise.desktop \
+for file in usr/games/scallywise usr/libexec/scallywise/scallywise-player usr/share/scallywise/waves/must.wav usr/share/applications/org.scallywise.Scallywise.desktop \
     usr/share/metainfo/org.scallywise.Scallywise.metainfo.xml usr/share/icons/hicolor/scalable/apps/org.scallywise.Scallywise.svg; do
     [[ -s "$root/$file" ]] || fail "the package holds no /$file"
 done
-echo "ok   dpkg -x unpacks the program, its clips, menu entry, metainfo and icons"
+echo "ok   dpkg -x unpacks the program, its clip player, its clips, menu entry, metainfo and icons"
 
 # Built as Debian builds its own packages: what hardening-check reads in the stripped program
 # (PIE, stack protector, fortified libc calls, read-only relocations bound at start). Not asked:
@@ -87,9 +87,9 @@ unasked=(--nocfprotection)
 # (Its help is read whole first: grep -q stopping early would break the pipe under pipefail.)
 help=$(hardening-check --help 2>&1 || true)
 [[ $help != *--nobranchprotection* ]] || unasked+=(--nobranchprotection)
-hardening-check "${unasked[@]}" "$root/usr/games/scallywise" >"$RUN/hardening.out" 2>&1 ||
-    { cat "$RUN/hardening.out"; fail "the packaged program lacks Debian's hardening"; }
-echo "ok   hardening-check finds the packaged program hardened: $(grep -c ': yes' "$RUN/hardening.out") checks say yes"
+hardening-check "${unasked[@]}" "$root/usr/games/scallywise" "$root/usr/libexec/scallywise/scallywise-player" \
+    >"$RUN/hardening.out" 2>&1 || { cat "$RUN/hardening.out"; fail "the packaged programs lack Debian's hardening"; }
+echo "ok   hardening-check finds the game and its clip player hardened: $(grep -c ': yes' "$RUN/hardening.out") checks say yes"
 
 # The unpacked program, with no other data folder to fall back on, opens the game window, whose
 # load handler plays the opening clip.
