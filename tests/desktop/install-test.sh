@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# `cmake --install` puts the program, its wave clips, its menu entry, its icons, its metainfo, its
+# `cmake --install` puts the program, its clip player, its wave clips, its menu entry, its icons, its metainfo, its
 # manual page and its copyright where a desktop finds them, and the desktop's own validators accept
 # the entry and the metainfo.
 # Usage: install-test.sh BUILD-DIR APP-ID VERSION
@@ -13,7 +13,11 @@ cmake --install "$build" --prefix "$root" >"$RUN/install.log" 2>&1 || { cat "$RU
 for clip in must curses voices fleet; do
     [[ -s "$root/share/scallywise/waves/$clip.wav" ]] || fail "no $clip.wav in share/scallywise/waves/"
 done
-echo "ok   the program in games/, its four clips in share/scallywise/waves/"
+# The game's clip player, in the package's private program folder, ends when its input does.
+player="$root/libexec/scallywise/scallywise-player"
+[[ -x $player ]] || fail "no clip player in libexec/scallywise/"
+timeout 30 "$player" </dev/null >/dev/null 2>"$RUN/player.err" || { cat "$RUN/player.err"; fail "the clip player did not end with its input"; }
+echo "ok   the program in games/, its clip player in libexec/scallywise/, its four clips in share/scallywise/waves/"
 
 for file in share/man/man6/scallywise.6.gz share/doc/scallywise/copyright share/doc/scallywise/changelog.gz; do
     [[ -s "$root/$file" ]] || fail "no $file"

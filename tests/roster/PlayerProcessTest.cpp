@@ -1,0 +1,146 @@
+// The game's side of its clip player, against a stand-in player program: a run the player lost is
+// given to one fresh player with every clip it had, a fresh player that loses it too is the last
+// tried for that run, and the next cue starts afresh.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "TestClips.h"
+#include "support/WaitUntil.h"
+#include "roster/MMControl.h"
+#include "roster/PlayerProgram.h"
+#include "roster/WaveFolder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// What the players heard, one player to a line, for a failure message.
+std::string describe(const QList<QStringList> &heard)
+{
+    QStringList players;
+    for (const QStringList &lines : heard)
+        players << "[" + lines.join(" | ") + "]";
+    return players.join('\n').toStdString();
+}
+
+class PlayerProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(clips.isValid() && standIn().isValid());
+        qputenv(waves::overrideVariable, clips.path().toUtf8());
+        qputenv(player::overrideVariable,
+                (qEnvironmentVariable("SCALLYWISE_SOURCE_DIR") + "/tests/roster/stand-in-player.sh").toUtf8());
+        qputenv("STAND_IN_DIR", standIn().path().toUtf8());
+        testclips::writeFile(clips.filePath("tone.wav"), testclips::toneClip(100ms));
+        testclips::writeFile(clips.filePath("other.wav"), testclips::toneClip(100ms));
+        setOutput("there");
+    }
+
+    void setOutput(const char *state)
+    {
+        QFile file(standIn().filePath("output"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(state);
+    }
+
+    static QStringList linesOf(const QString &path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    // The game keeps its player from one test to the next, so the stand-in's folder is the program's.
+    static QTemporaryDir &standIn()
+    {
+        static QTemporaryDir folder;
+        return folder;
+    }
+
+    // What each player started so far has heard, in the order they were started.
+    static QList<QStringList> heardByEachPlayer()
+    {
+        QList<QStringList> heard;
+        for (const QString &pid : linesOf(standIn().filePath("starts")))
+            heard << linesOf(standIn().filePath(pid));
+        return heard;
+    }
+
+
+    QString load(int clip, const QString &name) const
+    {
+        return QStringLiteral("load %1 %2").arg(clip).arg(QString::fromUtf8(clips.filePath(name).toUtf8().toPercentEncoding("/")));
+    }
+
+    static void cue(MMControl &player)
+    {
+        player.setCommand("open");
+        player.setCommand("play");
+    }
+
+    QTemporaryDir clips;
+};
+
+TEST_F(PlayerProcessTest, RunLostWhileTheOutputIsGoneIsTriedOnceAfreshAndTheNextCueStartsAfresh)
+{
+    MMControl tone("waveaudio", "tone.wav");
+    MMControl other("waveaudio", "other.wav");
+    other.setCommand("open");
+    cue(tone);
+    // The player in use (started now, or kept from an earlier test) has both clips and the run.
+    QStringList inUse;
+    ASSERT_TRUE(waitUntil([&] {
+        inUse = heardByEachPlayer().value(heardByEachPlayer().size() - 1);
+        return tone.runsStarted() == 1 && inUse.value(inUse.size() - 1).startsWith("play ");
+    })) << describe(heardByEachPlayer());
+    const qsizetype players = heardByEachPlayer().size();
+    // The clips' numbers are the player's business; they are read from what it heard.
+    const QString play = inUse.last();
+    const int toneClip = play.section(' ', 1, 1).toInt();
+    const QString loadTone = load(toneClip, "tone.wav");
+    const auto loadOther = std::find_if(inUse.cbegin(), inUse.cend(), [&](const QString &line) {
+        return line.endsWith(QString::fromUtf8(clips.filePath("other.wav").toUtf8().toPercentEncoding("/")));
+    });
+    ASSERT_NE(loadOther, inUse.cend()) << describe(heardByEachPlayer());
+    ASSERT_TRUE(inUse.contains(loadTone)) << describe(heardByEachPlayer());
+    const QStringList fresh{*loadOther, loadTone, play};
+    ASSERT_TRUE(loadOther->section(' ', 1, 1).toInt() < toneClip) << "clips are numbered as they are opened";
+
+    // The output goes: the player in use loses the run, one fresh player is given every clip and
+    // the run, loses it too, and no third is tried for it.
+    setOutput("gone");
+    cue(tone);
+    ASSERT_TRUE(waitUntil([&] { return heardByEachPlayer().size() == players + 1 && heardByEachPlayer().last().size() == 3; }, 30s))
+        << describe(heardByEachPlayer());
+    EXPECT_EQ(heardByEachPlayer()[players - 1], inUse + QStringList{play}) << describe(heardByEachPlayer());
+    EXPECT_EQ(heardByEachPlayer()[players], fresh) << describe(heardByEachPlayer());
+
+    // The output is back: the next cue starts one more player, which plays it. Had a player been
+    // tried again for the lost run, it would stand between the last one and this one.
+    setOutput("there");
+    cue(tone);
+    ASSERT_TRUE(waitUntil([&] { return heardByEachPlayer().size() >= players + 2 && heardByEachPlayer().last().size() == 3; }, 30s))
+        << describe(heardByEachPlayer());
+    EXPECT_EQ(heardByEachPlayer().size(), players + 2) << describe(heardByEachPlayer());
+    EXPECT_EQ(heardByEachPlayer().last(), fresh) << describe(heardByEachPlayer());
+    EXPECT_TRUE(waitUntil([&] { return tone.runsStarted() == 3 && !tone.runWaiting(); }));
+}
+
+TEST_F(PlayerProcessTest, ARunThePlayerSaysHasEndedLetsTheWaitingRunStart)
+{
+    // The stand-in ends each run the moment it starts it. The clip is long: a run that waited for
+    // the clip's own length instead would start only after half a minute.
+    testclips::writeFile(clips.filePath("long.wav"), testclips::toneClip(30s));
+    MMControl long_("waveaudio", "long.wav");
+    for (int run = 1; run <= 3; ++run) {
+        cue(long_);
+        ASSERT_TRUE(waitUntil([&] { return long_.runsStarted() == run && !long_.runWaiting(); }, 20s)) << "run " << run;
+    }
+}
+
+}  // namespace
