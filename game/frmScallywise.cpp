@@ -36,8 +36,9 @@ frmScallywise::frmScallywise(QWidget *parent) : toolkit::Form(gamelayout::layout
     mnuabout = menuItem("mnuabout");
     Picsprite = find<toolkit::PictureBox>("Picsprite");
     Picmask = find<toolkit::PictureBox>("Picmask");
+    players_.resize(roster::cues.size());
     for (const roster::CueClip &c : roster::cues)
-        players_[size_t(c.cue)] = makePlayer(c);
+        players_.at(size_t(c.cue)) = makePlayer(c);
     compositor_ = std::make_unique<Compositor>(Picsprite->image(), Picmask->image());
 
     connect(Cmdnextword, &QPushButton::clicked, this, &frmScallywise::Cmdnextword_Click);

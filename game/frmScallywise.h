@@ -11,6 +11,7 @@
 #include <chrono>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "app/toolkit/Form.h"
 #include "game/Levels.h"
@@ -103,7 +104,7 @@ private:
     PirateWalk pirate_;
     std::unique_ptr<Compositor> compositor_;
     QPointer<Frmreward> certificate_;
-    std::array<MMControl *, std::size(roster::cues)> players_{};
+    std::vector<MMControl *> players_;  // by cue, in the order of the cue table
     bool fallPaced_ = true;
     std::chrono::steady_clock::time_point nextFrame_{};
 };

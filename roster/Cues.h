@@ -2,7 +2,7 @@
 // The game window makes one player per row; the crew roster names its cues from here.
 #pragma once
 
-#include <iterator>
+#include <span>
 #include <string_view>
 
 namespace roster {
@@ -15,11 +15,7 @@ struct CueClip {
     std::string_view clip;    // looked up in the wave folders when the player opens it; cues may share one
 };
 
-inline constexpr CueClip cues[] = {
-    {Cue::Must, "MMmust", "must.wav"},
-    {Cue::Curses, "MMcurses", "curses.wav"},
-    {Cue::Voices, "MMvoices", "voices.wav"},
-    {Cue::Fleet, "MMfleet", "fleet.wav"},
-};
+// In the order of Cue (roster/Cues.cpp): a clip changed there rebuilds that file alone.
+extern const std::span<const CueClip> cues;
 
 }  // namespace roster
