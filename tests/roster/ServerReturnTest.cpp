@@ -2,11 +2,13 @@
 // and a default output switched between two cues. A cue while no server is there returns at once and
 // the game goes on; the next cue after the server answers again is heard, on the default sink of the
 // moment. Each case runs in a process of its own, since a process reaches a sound server once.
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 

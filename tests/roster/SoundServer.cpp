@@ -11,6 +11,7 @@
 #include <QtEndian>
 #include <csignal>
 #include <cstdlib>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -73,6 +74,8 @@ void startLogged(QProcess &process, const QProcessEnvironment &environment, cons
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardOutputFile(logFile, QIODevice::Append);
+    // A test process that is killed takes its servers with it.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process.start(program, arguments);
 }
 
