@@ -122,8 +122,10 @@ bool SoundServer::startPipeWire()
     startLogged(bus_, environment_, folder_.filePath("dbus.log"), "dbus-daemon",
                 {"--session", "--nofork", "--nopidfile", "--address=unix:path=" + bus});
     environment_.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
+    if (!waitUntil([&] { return QFile::exists(bus); }, 10s))
+        return false;
     startLogged(pipewire_, environment_, folder_.filePath("pipewire.log"), "pipewire");
-    if (!waitUntil([&] { return QFile::exists(bus) && QFile::exists(runtime + "/pipewire-0"); }, 10s))
+    if (!waitUntil([&] { return QFile::exists(runtime + "/pipewire-0"); }, 10s))
         return false;
     startLogged(wireplumber_, environment_, folder_.filePath("wireplumber.log"), "wireplumber");
     return wireplumber_.waitForStarted(5000);
