@@ -1,5 +1,6 @@
-// A PulseAudio server of the test's own, in a private folder, with one null sink whose monitor a
-// recording can capture; this process and its children are pointed at it and at nothing else.
+// A sound server of the test's own (PulseAudio, or PipeWire with its PulseAudio service), in a private
+// folder, with one null sink "test" whose monitor a recording can capture; this process and its
+// children are pointed at it and at nothing else.
 #include "SoundServer.h"
 
 #include "support/WaitUntil.h"
@@ -10,6 +11,7 @@
 #include <QtEndian>
 #include <csignal>
 #include <cstdlib>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -34,49 +36,139 @@ void stopProcess(QProcess &process)
     }
 }
 
+// PipeWire's graph runs at the recordings' rate and the sink is mono, so what a stream plays reaches
+// the monitor sample for sample, as it does through PulseAudio's null sink.
+constexpr char pipeWireSink[] = R"(context.properties = {
+    default.clock.rate = 44100
+    default.clock.allowed-rates = [ 44100 ]
+}
+context.objects = [
+    { factory = adapter
+        args = {
+            factory.name = support.null-audio-sink
+            node.name = test
+            node.description = "Test sink"
+            media.class = Audio/Sink
+            audio.rate = 44100
+            audio.channels = 1
+            audio.position = [ MONO ]
+            object.linger = true
+            monitor.channel-volumes = true
+        }
+    }
+]
+)";
+
+QString outputOf(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    return process.waitForFinished(5000) ? QString::fromUtf8(process.readAllStandardOutput()).trimmed() : QString();
+}
+
+void startLogged(QProcess &process, const QProcessEnvironment &environment, const QString &logFile,
+                 const QString &program, const QStringList &arguments = {})
+{
+    process.setProcessEnvironment(environment);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardOutputFile(logFile, QIODevice::Append);
+    // A test process that is killed takes its servers with it.
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    process.start(program, arguments);
+}
+
 } // namespace
 
-SoundServer::SoundServer()
+SoundServer::SoundServer(Kind kind) : kind_(kind)
 {
     if (!folder_.isValid())
         return;
     const QString runtime = folder_.filePath("xdg");
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString socket = runtime + "/pulse/native";
+    socket_ = runtime + "/pulse/native";
     // Set before anything in this process reaches for a sound server; children inherit them.
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-    qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8());
+    qputenv("PULSE_SERVER", ("unix:" + socket_).toUtf8());
     qputenv("PULSE_COOKIE", folder_.filePath("cookie").toUtf8());
     qunsetenv("PULSE_SINK");
+    qunsetenv("PULSE_SOURCE");
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", folder_.path());
-    environment.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
-    daemon_.setProcessEnvironment(environment);
-    daemon_.setStandardInputFile(QProcess::nullDevice());
-    daemon_.setProcessChannelMode(QProcess::MergedChannels);
-    daemon_.setStandardOutputFile(folder_.filePath("pulse.out"));
-    // No configuration files, only what a test needs: a sink that never sleeps and a local socket.
-    daemon_.start("pulseaudio", {"-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
-                                 "--log-target=file:" + folder_.filePath("pulse.log"),
-                                 "--load=module-null-sink sink_name=test rate=44100",
-                                 "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
-    if (!daemon_.waitForStarted(5000))
+    environment_ = QProcessEnvironment::systemEnvironment();
+    environment_.insert("HOME", folder_.path());
+    environment_.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
+    environment_.insert("XDG_STATE_HOME", folder_.filePath("state"));
+    environment_.remove("PIPEWIRE_REMOTE");
+    environment_.remove("DBUS_SESSION_BUS_ADDRESS");
+    if (kind_ == Kind::PipeWire && !startPipeWire())
         return;
-    running_ = waitUntil([] { return run("pactl", {"info"}); }, 10s) && run("pactl", {"set-default-sink", "test"});
+    running_ = startSocketServer();
+}
+
+bool SoundServer::startPipeWire()
+{
+    const QString dropIns = folder_.filePath("config/pipewire/pipewire.conf.d");
+    QDir().mkpath(dropIns);
+    QFile conf(dropIns + "/test-sink.conf");
+    if (!conf.open(QIODevice::WriteOnly) || conf.write(pipeWireSink) < 0)
+        return false;
+    conf.close();
+
+    // wireplumber 0.4 gives up without a session bus: a private one, known to PipeWire's processes only.
+    const QString runtime = environment_.value("XDG_RUNTIME_DIR");
+    const QString bus = runtime + "/bus";
+    startLogged(bus_, environment_, folder_.filePath("dbus.log"), "dbus-daemon",
+                {"--session", "--nofork", "--nopidfile", "--address=unix:path=" + bus});
+    environment_.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
+    if (!waitUntil([&] { return QFile::exists(bus); }, 10s))
+        return false;
+    startLogged(pipewire_, environment_, folder_.filePath("pipewire.log"), "pipewire");
+    if (!waitUntil([&] { return QFile::exists(runtime + "/pipewire-0"); }, 10s))
+        return false;
+    startLogged(wireplumber_, environment_, folder_.filePath("wireplumber.log"), "wireplumber");
+    return wireplumber_.waitForStarted(5000);
+}
+
+bool SoundServer::startSocketServer()
+{
+    // A server that was killed leaves its socket behind.
+    QFile::remove(socket_);
+    if (kind_ == Kind::PulseAudio) {
+        // No configuration files, only what a test needs: a sink that never sleeps and a local socket.
+        startLogged(daemon_, environment_, folder_.filePath("pulse.out"), "pulseaudio",
+                    {"-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=-1",
+                     "--log-target=file:" + folder_.filePath("pulse.log"),
+                     "--load=module-null-sink sink_name=test rate=44100",
+                     "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket_});
+    } else {
+        startLogged(daemon_, environment_, folder_.filePath("pipewire-pulse.log"), "pipewire-pulse");
+    }
+    if (!daemon_.waitForStarted(5000))
+        return false;
+    // The default source is named outright, so that a recording never follows the default sink.
+    return waitUntil([] { return run("pactl", {"info"}); }, 10s)
+        && waitUntil([this] { return setDefaultSink("test"); }, 10s)
+        && run("pactl", {"set-default-source", "test.monitor"});
 }
 
 SoundServer::~SoundServer()
 {
     thaw();
-    stopProcess(daemon_);
+    for (QProcess *process : {&daemon_, &wireplumber_, &pipewire_, &bus_})
+        stopProcess(*process);
 }
 
 QString SoundServer::log() const
 {
-    QFile file(folder_.filePath("pulse.log"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    QString all;
+    for (const char *name : {"pulse.log", "pulse.out", "dbus.log", "pipewire.log", "wireplumber.log", "pipewire-pulse.log"}) {
+        QFile file(folder_.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            all += QStringLiteral("--- %1\n").arg(name) + QString::fromUtf8(file.readAll());
+    }
+    return all;
 }
 
 void SoundServer::freeze()
@@ -91,10 +183,38 @@ void SoundServer::thaw()
         ::kill(pid_t(daemon_.processId()), SIGCONT);
 }
 
-Recording::Recording()
+void SoundServer::crash()
+{
+    if (daemon_.processId() <= 0)
+        return;
+    ::kill(pid_t(daemon_.processId()), SIGKILL);
+    daemon_.waitForFinished(10000);
+    running_ = false;
+}
+
+bool SoundServer::restart()
+{
+    if (daemon_.state() != QProcess::NotRunning)
+        return false;
+    running_ = startSocketServer();
+    return running_;
+}
+
+bool SoundServer::addSink(const QString &name)
+{
+    return run("pactl", {"load-module", "module-null-sink", "sink_name=" + name, "rate=44100", "channels=1",
+                         "channel_map=mono"});
+}
+
+bool SoundServer::setDefaultSink(const QString &name)
+{
+    return run("pactl", {"set-default-sink", name}) && outputOf("pactl", {"get-default-sink"}) == name;
+}
+
+Recording::Recording(const QString &sink)
 {
     parec_.setStandardInputFile(QProcess::nullDevice());
-    parec_.start("parec", {"--device=test.monitor", "--raw", "--format=s16le", "--channels=1",
+    parec_.start("parec", {"--device=" + sink + ".monitor", "--raw", "--format=s16le", "--channels=1",
                            QStringLiteral("--rate=%1").arg(SoundServer::sampleRate), "--latency-msec=20"});
     // The sink's monitor streams silence all the time: once bytes arrive, the capture is live.
     recording_ = parec_.waitForStarted(5000) && waitUntil([this] { return parec_.bytesAvailable() > 0; });

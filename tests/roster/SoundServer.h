@@ -1,5 +1,6 @@
-// A PulseAudio server of the test's own, in a private folder, with one null sink whose monitor a
-// recording can capture; this process and its children are pointed at it and at nothing else.
+// A sound server of the test's own (PulseAudio, or PipeWire with its PulseAudio service), in a private
+// folder, with one null sink "test" whose monitor a recording can capture; this process and its
+// children are pointed at it and at nothing else.
 #pragma once
 
 #include <QByteArray>
@@ -15,9 +16,13 @@ class SoundServer {
 public:
     static constexpr int sampleRate = 44100;  // of recordings: 16-bit mono
 
+    // What answers on the PulseAudio socket: PulseAudio itself, or PipeWire's pipewire-pulse in front
+    // of pipewire and wireplumber (as Debian's desktops have it now).
+    enum class Kind { PulseAudio, PipeWire };
+
     // Starts the server and waits until it answers; isRunning() says whether it did.
-    SoundServer();
-    // Stops the server this object started, by its process id.
+    explicit SoundServer(Kind kind = Kind::PulseAudio);
+    // Stops the processes this object started, by their process ids.
     ~SoundServer();
 
     bool isRunning() const { return running_; }
@@ -27,16 +32,36 @@ public:
     void freeze();
     void thaw();
 
+    // Kills the process that serves the PulseAudio socket, as a crash would, and returns once it is
+    // gone; its clients lose their connection. Under PipeWire the sinks live on in pipewire.
+    void crash();
+    // Starts that process again on the same socket with the sink "test" as the default, and says
+    // whether it answers.
+    bool restart();
+
+    // Adds a null sink of that name; the default stays where it is.
+    bool addSink(const QString &name);
+    bool setDefaultSink(const QString &name);
+
 private:
+    bool startSocketServer();
+    bool startPipeWire();
+
+    Kind kind_;
     QTemporaryDir folder_;
-    QProcess daemon_;
+    QString socket_;
+    QProcessEnvironment environment_;
+    // PipeWire's own processes, with the private session bus wireplumber cannot do without.
+    QProcess bus_, pipewire_, wireplumber_;
+    QProcess daemon_;  // pulseaudio or pipewire-pulse
     bool running_ = false;
 };
 
-// A capture of everything the server's sink plays, from its start until stop().
+// A capture of everything a sink of the server plays, from its start until stop() or until the
+// server goes away.
 class Recording {
 public:
-    Recording();  // returns once samples are arriving
+    explicit Recording(const QString &sink = QStringLiteral("test"));  // returns once samples are arriving
     ~Recording();
 
     bool isRecording() const { return recording_; }
