@@ -83,6 +83,8 @@ void ClipVoice::runEnded(int clip)
     sounding_ = false;
     if (runWaiting_)
         startRun();
+    else
+        report();
 }
 
 void ClipVoice::broken(int clip)
@@ -102,5 +104,5 @@ void ClipVoice::close()
 
 void ClipVoice::report()
 {
-    emit reported(open_, runsStarted_, runWaiting_);
+    emit reported(open_, runsStarted_, runWaiting_, sounding_);
 }

@@ -26,7 +26,7 @@ public:
 
 signals:
     // What the voice has done, for whoever watches it from another thread.
-    void reported(bool open, int runsStarted, bool runWaiting);
+    void reported(bool open, int runsStarted, bool runWaiting, bool runSounding);
 
 private:
     void startRun();

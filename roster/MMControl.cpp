@@ -84,9 +84,10 @@ void MMControl::play()
         QMetaObject::invokeMethod(voice_, &ClipVoice::play);
 }
 
-void MMControl::heard(bool open, int runsStarted, bool runWaiting)
+void MMControl::heard(bool open, int runsStarted, bool runWaiting, bool runSounding)
 {
     open_ = open;
     runsStarted_ = runsStarted;
     runWaiting_ = runWaiting;
+    runSounding_ = runSounding;
 }

@@ -27,11 +27,13 @@ public:
     bool isOpen() const { return open_; }
     int runsStarted() const { return runsStarted_; }
     bool runWaiting() const { return runWaiting_; }
+    // Whether a run has started and the clip player has not yet said it ended.
+    bool runSounding() const { return runSounding_; }
 
 private:
     void open();
     void play();
-    void heard(bool open, int runsStarted, bool runWaiting);
+    void heard(bool open, int runsStarted, bool runWaiting, bool runSounding);
 
     QString deviceType_;
     QString fileName_;
@@ -40,4 +42,5 @@ private:
     bool open_ = false;
     int runsStarted_ = 0;
     bool runWaiting_ = false;
+    bool runSounding_ = false;
 };

@@ -1,5 +1,5 @@
-// The game's side of its clip player, on the sound thread: it starts the player program when a clip
-// is first asked for, and starts a fresh one whenever the last has lost its output.
+// The game's side of its clip player, on the sound thread: one player program for each burst of
+// sound, and a fresh one whenever the last has lost its output.
 #include "roster/PlayerProcess.h"
 
 #include "roster/PlayerProgram.h"
@@ -36,6 +36,7 @@ void PlayerProcess::play(int clip)
     if (!process_ && !startPlayer())
         return;
     retryPlayer_ = false;
+    sounding_.insert(clip);
     send(player::say(player::Ask::Play, clip));
 }
 
@@ -59,8 +60,10 @@ bool PlayerProcess::startPlayer()
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(process_, &QProcess::readyReadStandardOutput, this, &PlayerProcess::readReplies);
     connect(process_, &QProcess::finished, this, [this, ending = process_] {
-        if (process_ == ending)
-            process_ = nullptr;
+        if (process_ == ending) {
+            process_ = nullptr;  // it failed: the next play starts another
+            sounding_.clear();
+        }
         ending->deleteLater();
     });
     connect(process_, &QProcess::errorOccurred, this, [this, failing = process_](QProcess::ProcessError error) {
@@ -100,8 +103,15 @@ void PlayerProcess::readReplies()
         replies_.remove(0, end + 1);
         if (!line)
             continue;
-        if (player::is(*line, player::Tell::Ended))
+        if (player::is(*line, player::Tell::Ended)) {
+            sounding_.remove(line->clip);
+            // Told first, so that a run waiting for this one is given to this player.
             emit ended(line->clip);
+            if (sounding_.isEmpty()) {
+                letGo();
+                return;
+            }
+        }
         else if (player::is(*line, player::Tell::Broken))
             emit broken(line->clip);
         else if (player::is(*line, player::Tell::Lost)) {
@@ -114,9 +124,17 @@ void PlayerProcess::readReplies()
 void PlayerProcess::lost(int clip)
 {
     // The old player ends by itself; the next one is started for the run it could not play.
-    std::exchange(process_, nullptr)->closeWriteChannel();
+    letGo();
     if (std::exchange(retryPlayer_, false) || !startPlayer())
         return;
+    sounding_.insert(clip);
     send(player::say(player::Ask::Play, clip));
     retryPlayer_ = true;
+}
+
+void PlayerProcess::letGo()
+{
+    // Its input closed, the player ends once it has said what it has to say, which is no longer heard.
+    std::exchange(process_, nullptr)->closeWriteChannel();
+    sounding_.clear();
 }

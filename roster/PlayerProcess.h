@@ -1,11 +1,15 @@
 // The game's side of its clip player, on the sound thread: it starts the player program when a clip
-// is first asked for, and starts a fresh one whenever the last has lost its output (the sound server
-// went away, or the default output changed), giving it again every clip it had and the run it lost.
+// is asked for, gives it every clip loaded, and lets it go once nothing it plays sounds any more. A
+// player reads the server's outputs when it starts, and Qt does not always hear of a new default
+// output later (Qt 6.4 under PipeWire 0.3 never does), so each burst of sound gets a fresh player,
+// on the output of the moment. A player that finds its output gone or changed ends at once; the run
+// it lost goes to a fresh one.
 #pragma once
 
 #include <QByteArray>
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 class QProcess;
@@ -32,9 +36,11 @@ private:
     void send(const QByteArray &line);
     void readReplies();
     void lost(int clip);
+    void letGo();
 
     QProcess *process_ = nullptr;
     QMap<int, QString> clips_;  // every clip loaded, to be given to a new player
+    QSet<int> sounding_;        // the clips whose run the player was given and has not said ended
     // Whether the player was started to retry a lost run and has been sent nothing since: if it loses
     // its output too, the output really is gone and the run is skipped, rather than starting players
     // for as long as the server stays away.

@@ -1,6 +1,6 @@
-// The game's side of its clip player, against a stand-in player program: a run the player lost is
-// given to one fresh player with every clip it had, a fresh player that loses it too is the last
-// tried for that run, and the next cue starts afresh.
+// The game's side of its clip player, against a stand-in player program: each burst of sound has a
+// player of its own, given every clip; a run the player lost is given to one fresh player, and one
+// that loses it too is the last tried for that run.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,6 +38,13 @@ protected:
         testclips::writeFile(clips.filePath("tone.wav"), testclips::toneClip(100ms));
         testclips::writeFile(clips.filePath("other.wav"), testclips::toneClip(100ms));
         setOutput("there");
+        // Every player of an earlier test has been let go, its runs over.
+        ASSERT_TRUE(waitUntil([] {
+            const QList<QStringList> heard = heardByEachPlayer();
+            return std::all_of(heard.cbegin(), heard.cend(), [](const QStringList &lines) {
+                return lines.contains("(input closed)") || lines.contains("(lost)");
+            });
+        }, 30s)) << describe(heardByEachPlayer());
     }
 
     void setOutput(const char *state)
@@ -86,48 +93,43 @@ protected:
     QTemporaryDir clips;
 };
 
-TEST_F(PlayerProcessTest, RunLostWhileTheOutputIsGoneIsTriedOnceAfreshAndTheNextCueStartsAfresh)
+TEST_F(PlayerProcessTest, EachBurstOfSoundHasAFreshPlayerAndARunLostIsTriedOnceMore)
 {
     MMControl tone("waveaudio", "tone.wav");
     MMControl other("waveaudio", "other.wav");
     other.setCommand("open");
+    const qsizetype before = heardByEachPlayer().size();
     cue(tone);
-    // The player in use (started now, or kept from an earlier test) has both clips and the run.
-    QStringList inUse;
+    // A player is given both clips and the run; once the run has ended it is let go.
     ASSERT_TRUE(waitUntil([&] {
-        inUse = heardByEachPlayer().value(heardByEachPlayer().size() - 1);
-        return tone.runsStarted() == 1 && inUse.value(inUse.size() - 1).startsWith("play ");
+        return heardByEachPlayer().size() > before && heardByEachPlayer().last().contains("(input closed)");
     })) << describe(heardByEachPlayer());
-    const qsizetype players = heardByEachPlayer().size();
+    const QStringList first = heardByEachPlayer().last();
+    ASSERT_EQ(first.size(), 4) << describe(heardByEachPlayer());
     // The clips' numbers are the player's business; they are read from what it heard.
-    const QString play = inUse.last();
-    const int toneClip = play.section(' ', 1, 1).toInt();
-    const QString loadTone = load(toneClip, "tone.wav");
-    const auto loadOther = std::find_if(inUse.cbegin(), inUse.cend(), [&](const QString &line) {
-        return line.endsWith(QString::fromUtf8(clips.filePath("other.wav").toUtf8().toPercentEncoding("/")));
-    });
-    ASSERT_NE(loadOther, inUse.cend()) << describe(heardByEachPlayer());
-    ASSERT_TRUE(inUse.contains(loadTone)) << describe(heardByEachPlayer());
-    const QStringList fresh{*loadOther, loadTone, play};
-    ASSERT_TRUE(loadOther->section(' ', 1, 1).toInt() < toneClip) << "clips are numbered as they are opened";
+    const int otherClip = first[0].section(' ', 1, 1).toInt();
+    const int toneClip = first[1].section(' ', 1, 1).toInt();
+    const QStringList fresh{load(otherClip, "other.wav"), load(toneClip, "tone.wav"), QStringLiteral("play %1").arg(toneClip)};
+    EXPECT_EQ(first, fresh + QStringList{"(input closed)"}) << describe(heardByEachPlayer());
+    const qsizetype players = heardByEachPlayer().size();
 
-    // The output goes: the player in use loses the run, one fresh player is given every clip and
-    // the run, loses it too, and no third is tried for it.
+    // The output goes: the next cue's player loses the run, one more is given every clip and the
+    // run, loses it too, and no third is tried for it.
     setOutput("gone");
     cue(tone);
-    ASSERT_TRUE(waitUntil([&] { return heardByEachPlayer().size() == players + 1 && heardByEachPlayer().last().size() == 3; }, 30s))
+    ASSERT_TRUE(waitUntil([&] { return heardByEachPlayer().size() >= players + 2 && heardByEachPlayer().last().size() == 4; }, 30s))
         << describe(heardByEachPlayer());
-    EXPECT_EQ(heardByEachPlayer()[players - 1], inUse + QStringList{play}) << describe(heardByEachPlayer());
-    EXPECT_EQ(heardByEachPlayer()[players], fresh) << describe(heardByEachPlayer());
+    EXPECT_EQ(heardByEachPlayer()[players], fresh + QStringList{"(lost)"}) << describe(heardByEachPlayer());
+    EXPECT_EQ(heardByEachPlayer()[players + 1], fresh + QStringList{"(lost)"}) << describe(heardByEachPlayer());
 
-    // The output is back: the next cue starts one more player, which plays it. Had a player been
-    // tried again for the lost run, it would stand between the last one and this one.
+    // The output is back: the next cue has one fresh player, which plays it. Had a player been tried
+    // once more for the lost run, it would stand between the last one and this one.
     setOutput("there");
     cue(tone);
-    ASSERT_TRUE(waitUntil([&] { return heardByEachPlayer().size() >= players + 2 && heardByEachPlayer().last().size() == 3; }, 30s))
+    ASSERT_TRUE(waitUntil([&] { return heardByEachPlayer().size() >= players + 3 && heardByEachPlayer().last().size() == 4; }, 30s))
         << describe(heardByEachPlayer());
-    EXPECT_EQ(heardByEachPlayer().size(), players + 2) << describe(heardByEachPlayer());
-    EXPECT_EQ(heardByEachPlayer().last(), fresh) << describe(heardByEachPlayer());
+    EXPECT_EQ(heardByEachPlayer().size(), players + 3) << describe(heardByEachPlayer());
+    EXPECT_EQ(heardByEachPlayer().last(), fresh + QStringList{"(input closed)"}) << describe(heardByEachPlayer());
     EXPECT_TRUE(waitUntil([&] { return tone.runsStarted() == 3 && !tone.runWaiting(); }));
 }
 

@@ -161,6 +161,8 @@ void ServerReturn::defaultSinkSwitched(SoundServer &server, MMControl &player)
     cue(player);
     const HeardClip first = hearWhole(onA);
     ASSERT_TRUE(first.whole()) << "on the first default sink: " << first.describe().toStdString();
+    // The new output comes between two cues: the first cue is over, as its player says.
+    ASSERT_TRUE(waitUntil([&] { return !player.runSounding(); }, 30s));
 
     ASSERT_TRUE(server.setDefaultSink("b"));
     cue(player);

@@ -214,8 +214,11 @@ bool SoundServer::setDefaultSink(const QString &name)
 Recording::Recording(const QString &sink)
 {
     parec_.setStandardInputFile(QProcess::nullDevice());
+    // Kept on its sink's monitor: PipeWire's session manager otherwise moves a capture to the new
+    // default's monitor when the default sink changes, named device or not.
     parec_.start("parec", {"--device=" + sink + ".monitor", "--raw", "--format=s16le", "--channels=1",
-                           QStringLiteral("--rate=%1").arg(SoundServer::sampleRate), "--latency-msec=20"});
+                           QStringLiteral("--rate=%1").arg(SoundServer::sampleRate), "--latency-msec=20",
+                           "--property=node.dont-reconnect=true"});
     // The sink's monitor streams silence all the time: once bytes arrive, the capture is live.
     recording_ = parec_.waitForStarted(5000) && waitUntil([this] { return parec_.bytesAvailable() > 0; });
 }

@@ -14,9 +14,10 @@ while IFS= read -r line; do
     clip=${line#play }
     if [[ $(cat "$dir/output") == gone ]]; then
         echo "lost $clip"
-        echo "$line" >>"$dir/$$"
+        printf '%s\n(lost)\n' "$line" >>"$dir/$$"
         exit 0
     fi
     echo "ended $clip"
     echo "$line" >>"$dir/$$"
 done
+echo "(input closed)" >>"$dir/$$"
