@@ -2,11 +2,14 @@
 #include "ArtFiles.h"
 
 #include "app/toolkit/Pictures.h"
+#include "roster/CrewRoster.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QString>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -21,9 +24,17 @@ constexpr BitmapCase bitmaps[] = {
     {"mask", 174, 364},   {"ship", 156, 135},    {"certificate", 800, 600},
 };
 
-constexpr const char *portraits[] = {"patchy", "curly",     "scarface", "james",     "indianjoe", "silas",
-                                     "tar",    "blackjack", "bigned",   "chinabob", "skullface", "freckles"};
+// The icons besides the crew's portraits, which are read from the crew's rows.
 constexpr const char *otherIcons[] = {"pirateface", "parrot"};
+
+// Each pirate's portrait, as its icon's name: ":/icons/patchy.ico" is "patchy".
+std::vector<QString> portraits()
+{
+    std::vector<QString> names;
+    for (const roster::Pirate &pirate : roster::crew)
+        names.push_back(QFileInfo(QString::fromUtf8(pirate.picture.data(), qsizetype(pirate.picture.size()))).baseName());
+    return names;
+}
 
 QByteArray resource(const QString &path)
 {
@@ -58,11 +69,11 @@ TEST(PictureFiles, BitmapsAre24BitUncompressedAtTheirSizes)
 // The icons are 32 x 32, 4 bits per pixel with at most 16 colours, and Qt reads them as they are meant.
 TEST(PictureFiles, IconsAre32By32With16ColoursAndAMask)
 {
-    std::vector<const char *> names(std::begin(portraits), std::end(portraits));
+    std::vector<QString> names = portraits();
     names.insert(names.end(), std::begin(otherIcons), std::end(otherIcons));
-    for (const char *n : names) {
-        SCOPED_TRACE(n);
-        const QString name = QStringLiteral("%1.ico").arg(QLatin1String(n));
+    for (const QString &n : names) {
+        SCOPED_TRACE(n.toStdString());
+        const QString name = n + ".ico";
         const QByteArray file = artfiles::readAll(artfiles::artPath(QStringLiteral("icons/") + name));
         const artfiles::Icon icon = artfiles::icon(file);
         ASSERT_TRUE(icon.valid);
@@ -84,10 +95,9 @@ TEST(PictureFiles, IconsAre32By32With16ColoursAndAMask)
 TEST(PictureFiles, PortraitsAreDistinctHeadsInCircles)
 {
     std::vector<QImage> seen;
-    for (const char *n : portraits) {
-        SCOPED_TRACE(n);
-        const artfiles::Icon icon = artfiles::icon(
-            artfiles::readAll(artfiles::artPath(QStringLiteral("icons/%1.ico").arg(QLatin1String(n)))));
+    for (const QString &n : portraits()) {
+        SCOPED_TRACE(n.toStdString());
+        const artfiles::Icon icon = artfiles::icon(artfiles::readAll(artfiles::artPath("icons/" + n + ".ico")));
         ASSERT_TRUE(icon.valid);
         for (QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31), QPoint(2, 2), QPoint(29, 29)})
             EXPECT_EQ(qAlpha(icon.image.pixel(corner)), 0) << corner.x() << "," << corner.y();

@@ -16,6 +16,7 @@ from a11y import (answer_right, check, descendants, eventually, failures, find, 
                   text_of)
 from pixels import read_bmp, read_ppm, read_xwd, rows_match
 from screens import PLACES, contrast, luminance
+from xwindows import key_to
 
 scheme, art, pid = sys.argv[1], sys.argv[2], int(sys.argv[3])
 READABLE = 4.5
@@ -72,23 +73,6 @@ app = eventually(game_application, 20)
 if app is None:
     print("FAIL the program never appeared on the accessibility bus")
     sys.exit(1)
-
-def active_window():
-    words = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], capture_output=True, text=True).stdout.split()
-    return words[-1] if words else None
-
-
-def key_to(title, *keys):
-    """Keys for the window titled so, once the window manager has made it the active one."""
-    window = eventually(lambda: xdotool("search", "--onlyvisible", "--name", f"^{title}$"), 15)
-    if not window:
-        return False
-    subprocess.run(["xdotool", "windowactivate", "--sync", window[0]], capture_output=True)
-    if not eventually(lambda: active_window() and int(active_window(), 16) == int(window[0]), 10):
-        return False
-    subprocess.run(["xdotool", "key", *keys], check=True)
-    return True
-
 
 # The title window, then the game window with the first level, by the keys the program gives.
 key_to("SCALLYWISE", "Return")

@@ -18,6 +18,7 @@ import pyatspi
 
 from a11y import application, centre_on_screen, check, eventually, failures, find, has, showing_frame, text_of
 from screens import PLACES
+from xwindows import active_window, is_active, window_id
 
 SHOTS = os.environ.get("SHOTS", "")
 
@@ -26,32 +27,8 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True)
 
 
-def window_id(title):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                         capture_output=True, text=True).stdout.split()
-    return int(out[0]) if out else None
-
-
-def root_property(name):
-    return subprocess.run(["xprop", "-root", name], capture_output=True, text=True).stdout
-
-
-def active_window():
-    words = root_property("_NET_ACTIVE_WINDOW").split()
-    try:
-        return int(words[-1], 16)
-    except (IndexError, ValueError):
-        return None
-
-
 def window_property(window, name):
     return subprocess.run(["xprop", "-id", str(window), name], capture_output=True, text=True).stdout.strip()
-
-
-def is_active(title):
-    """The window titled so, once the window manager names it the active window."""
-    window = window_id(title)
-    return window if window is not None and active_window() == window else None
 
 
 def screenshot(name):

@@ -36,12 +36,6 @@ constexpr Picture pictures[] = {
 
 constexpr QSize sheetSize{174, 364};
 
-// Icons are pixel art kept as XPM text in assets/icons/, one file each.
-constexpr const char *icons[] = {
-    "pirateface", "parrot", "patchy", "curly", "scarface", "james", "indianjoe",
-    "silas", "tar", "blackjack", "bigned", "chinabob", "skullface", "freckles",
-};
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -86,8 +80,11 @@ int main(int argc, char **argv)
     ok &= writeBitmap(out.filePath(QStringLiteral("pictures/sprite.bmp")), sheet.sprite, sheetSize);
     ok &= writeBitmap(out.filePath(QStringLiteral("pictures/mask.bmp")), sheet.mask, sheetSize);
 
-    for (const char *name : icons) {
-        const QString source = assets.filePath(QStringLiteral("icons/%1.xpm").arg(QLatin1String(name)));
+    // Icons are pixel art kept as XPM text in assets/icons/, one file each: every file there is one.
+    const QDir iconFolder(assets.filePath(QStringLiteral("icons")));
+    for (const QString &file : iconFolder.entryList({QStringLiteral("*.xpm")}, QDir::Files, QDir::Name)) {
+        const QString name = file.chopped(4);
+        const QString source = iconFolder.filePath(file);
         const QImage art(source, "XPM");
         if (art.isNull()) {
             std::fprintf(stderr, "render-art: cannot read %s\n", qPrintable(source));
@@ -100,7 +97,7 @@ int main(int argc, char **argv)
             ok = false;
             continue;
         }
-        ok &= writeFile(out.filePath(QStringLiteral("icons/%1.ico").arg(QLatin1String(name))), icon.file);
+        ok &= writeFile(out.filePath(QStringLiteral("icons/%1.ico").arg(name)), icon.file);
     }
     return ok ? 0 : 1;
 }
