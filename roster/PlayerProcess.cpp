@@ -23,10 +23,10 @@ PlayerProcess::PlayerProcess(QObject *parent) : QObject(parent) {}
 void PlayerProcess::load(int clip, const QString &path)
 {
     clips_.insert(clip, path);
+    // Without a player now, the clip goes to the next one, which is started for a run: one started
+    // here could sit until then and find a default output that is no longer the default.
     if (process_)
         send(player::say(player::Ask::Load, clip, path));
-    else
-        startPlayer();
 }
 
 void PlayerProcess::play(int clip)
