@@ -42,8 +42,12 @@ void PlayerProcess::play(int clip)
 
 void PlayerProcess::drop(int clip)
 {
-    if (clips_.remove(clip) && process_)
-        send(player::say(player::Ask::Drop, clip));
+    if (!clips_.remove(clip) || !process_)
+        return;
+    send(player::say(player::Ask::Drop, clip));
+    // A clip dropped while it sounds never says it ended.
+    if (sounding_.remove(clip) && sounding_.isEmpty())
+        letGo();
 }
 
 bool PlayerProcess::startPlayer()

@@ -145,4 +145,21 @@ TEST_F(PlayerProcessTest, ARunThePlayerSaysHasEndedLetsTheWaitingRunStart)
     }
 }
 
+TEST_F(PlayerProcessTest, ARunDroppedWhileItSoundsLetsItsPlayerGo)
+{
+    // The run never ends by itself; the player it sounds in is let go when its clip is dropped, as
+    // the game's end or a player made and unmade drops it.
+    setOutput("held");
+    const qsizetype before = heardByEachPlayer().size();
+    {
+        MMControl held("waveaudio", "tone.wav");
+        cue(held);
+        ASSERT_TRUE(waitUntil([&] {
+            return heardByEachPlayer().size() == before + 1 && heardByEachPlayer().last().value(1).startsWith("play ");
+        })) << describe(heardByEachPlayer());
+    }
+    EXPECT_TRUE(waitUntil([&] { return heardByEachPlayer().last().contains("(input closed)"); }, 30s))
+        << describe(heardByEachPlayer());
+}
+
 }  // namespace
