@@ -7,21 +7,17 @@
 # ARCH may be a foreign one (arm64), run through qemu-user.
 # The bare chroots are kept under /var/cache/scallywise/pkg-RELEASE[-ARCH]; each build runs on a
 # throw-away overlay of one, so it starts clean every time. Every mount made here is undone.
-# With --on-test-chroot, the chroot that `make test-debian13` made stands in for the bare one (trixie
-# only): it holds more than build-essential, so the build proves less, but continuous integration
-# has it at hand and saves the bootstrap. It is only ever read, through the overlay.
-# Usage: scripts/build-package.sh bookworm|trixie [ARCH] [--twice] [--no-autopkgtest] [--on-test-chroot]
+# Usage: scripts/build-package.sh bookworm|trixie [ARCH] [--twice] [--no-autopkgtest]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 
-release="" arch="" twice="" autopkgtest=yes prepare_only="" on_test_chroot=""
+release="" arch="" twice="" autopkgtest=yes prepare_only=""
 for a in "$@"; do
     case $a in
         --twice) twice=yes ;;
         --no-autopkgtest) autopkgtest="" ;;
         --prepare-only) prepare_only=yes ;;
-        --on-test-chroot) on_test_chroot=yes ;;
         bookworm | trixie) release=$a ;;
         -*) echo "build-package: unknown option $a" >&2; exit 2 ;;
         *) arch=$a ;;
@@ -35,12 +31,6 @@ cache=${SCALLYWISE_CHROOT_CACHE:-/var/cache/scallywise}
 name=pkg-$release
 [[ $arch == "$host_arch" ]] || name=$name-$arch
 base=$cache/$name
-if [[ -n $on_test_chroot ]]; then
-    [[ $release == trixie && $arch == "$host_arch" ]] || { echo "build-package: --on-test-chroot is for trixie on $host_arch" >&2; exit 2; }
-    name=pkg-on-test-chroot
-    base=$cache/trixie
-    [[ -f $base/.scallywise-stamp ]] || { echo "build-package: no test chroot at $base (make test-debian13 makes it)" >&2; exit 2; }
-fi
 layer=$cache/$name.run
 root=$layer/root
 out=$repo/dist/$release-$arch
@@ -130,7 +120,7 @@ in_chroot() {
 
 # --- The bare chroot: minbase and build-essential, and a user to build as ---
 wanted=$(echo "$release $arch minbase build-essential builder 1" | sha256sum | cut -d' ' -f1)
-if [[ -z $on_test_chroot && (! -f $base/.scallywise-stamp || $(cat "$base/.scallywise-stamp") != "$wanted") ]]; then
+if [[ ! -f $base/.scallywise-stamp || $(cat "$base/.scallywise-stamp") != "$wanted" ]]; then
     mountpoint -q "$root" && { log "$root is still mounted; not removing"; exit 2; }
     rm -rf "$base" "$base.new"
     started=$(stamp)
@@ -207,8 +197,6 @@ as_builder() {
         PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 "$@"
 }
 
-id_in_root=$(in_chroot "$root" id -u builder 2>/dev/null || true)
-[[ -n $id_in_root ]] || in_chroot "$root" useradd --create-home --shell /bin/bash builder
 in_chroot "$root" bash -c "cd /build && dpkg-source -x scallywise_$version.dsc src >/dev/null"
 in_chroot "$root" chown -R builder:builder /build
 
