@@ -10,6 +10,19 @@
 #include "roster/AudioOnly.h"
 #include "roster/ClipPlayer.h"
 
+namespace {
+
+// Ends the player at once, its last line said. Qt 6.4's sample cache can deadlock in its own
+// clean-up at exit while a clip is still loading, and a player that lingers holds its output
+// pipes open; a player owns nothing that needs cleaning up.
+[[noreturn]] void endNow()
+{
+    std::fflush(stdout);
+    ::_exit(0);
+}
+
+}  // namespace
+
 int main(int argc, char *argv[])
 {
     roster::playThroughTheAudioOutputOnly();
@@ -20,7 +33,7 @@ int main(int argc, char *argv[])
             std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
             std::fflush(stdout);
         },
-        [] { QCoreApplication::exit(0); });
+        [] { endNow(); });
 
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
@@ -29,11 +42,8 @@ int main(int argc, char *argv[])
         const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
         if (got < 0 && (errno == EINTR || errno == EAGAIN))
             return;
-        if (got <= 0) {
-            input.setEnabled(false);
-            QCoreApplication::exit(0);  // the game has gone
-            return;
-        }
+        if (got <= 0)
+            endNow();  // the game has gone, or let this player go
         pending.append(chunk, got);
         for (qsizetype end; (end = pending.indexOf('\n')) >= 0;) {
             player.hear(QByteArrayView(pending).first(end));

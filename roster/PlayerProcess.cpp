@@ -8,6 +8,10 @@
 
 #include <QProcess>
 #include <QThread>
+#include <csignal>
+#include <linux/close_range.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 #include <utility>
 
 PlayerProcess &PlayerProcess::instance()
@@ -62,6 +66,12 @@ bool PlayerProcess::startPlayer()
     }
     process_ = new QProcess(this);
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_->setChildProcessModifier([] {
+        // The player ends with the game, even one killed outright, and holds none of the game's
+        // files open (a test runner waits for its own output pipe to close).
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+    });
     connect(process_, &QProcess::readyReadStandardOutput, this, &PlayerProcess::readReplies);
     connect(process_, &QProcess::finished, this, [this, ending = process_] {
         if (process_ == ending) {
