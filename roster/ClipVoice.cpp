@@ -6,6 +6,7 @@
 #include "roster/WaveFolder.h"
 #include "roster/WaveHeader.h"
 
+#include <QThread>
 #include <atomic>
 
 namespace {
@@ -25,8 +26,10 @@ ClipVoice::ClipVoice(QObject *parent) : QObject(parent), clip_(clipsMade++), wai
 
 ClipVoice::~ClipVoice()
 {
-    if (open_)
-        PlayerProcess::instance().drop(clip_);
+    // A voice deleted at the program's end, off the sound thread, leaves its clip to the player's end.
+    PlayerProcess *player = PlayerProcess::existing();
+    if (open_ && player && player->thread() == QThread::currentThread())
+        player->drop(clip_);
 }
 
 void ClipVoice::open(const QStringList &folders, const QString &fileName)

@@ -14,13 +14,22 @@
 #include <unistd.h>
 #include <utility>
 
+namespace {
+
+// Never deleted: the player ends by itself when the game's end closes its standard input.
+PlayerProcess *made = nullptr;
+
+}  // namespace
+
 PlayerProcess &PlayerProcess::instance()
 {
     Q_ASSERT(QThread::currentThread() == sound::thread());
-    // Never deleted: the player ends by itself when the game's end closes its standard input.
-    static PlayerProcess *player = new PlayerProcess;
-    return *player;
+    if (!made)
+        made = new PlayerProcess;
+    return *made;
 }
+
+PlayerProcess *PlayerProcess::existing() { return made; }
 
 PlayerProcess::PlayerProcess(QObject *parent) : QObject(parent) {}
 

@@ -19,6 +19,9 @@ class PlayerProcess : public QObject {
 public:
     // The one player of the process, living on the sound thread; to be called there.
     static PlayerProcess &instance();
+    // The player of the process if one was made, else none: what goes at the program's end must
+    // not make one, nor start the sound thread again.
+    static PlayerProcess *existing();
 
     explicit PlayerProcess(QObject *parent = nullptr);
 
