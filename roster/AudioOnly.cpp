@@ -26,8 +26,10 @@ bool aboutTheMissingBackend(QtMsgType type, const QMessageLogContext &, const QS
 
 void playThroughTheAudioOutputOnly()
 {
-    if (!qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+    const QByteArray chosen = qgetenv("QT_MEDIA_BACKEND");
+    if (!chosen.isEmpty() && chosen != noBackend)
         return;  // the user's choice stands
+    // Set by the game and so passed on to its clip player, which drops the note too.
     qputenv("QT_MEDIA_BACKEND", noBackend);
     toolkit::dropExpectedNotes(aboutTheMissingBackend);
 }
