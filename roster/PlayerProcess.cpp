@@ -135,8 +135,12 @@ void PlayerProcess::readReplies()
                 return;
             }
         }
-        else if (player::is(*line, player::Tell::Broken))
+        else if (player::is(*line, player::Tell::Broken)) {
+            // Not given to the next player: it would fail there too.
+            clips_.remove(line->clip);
+            sounding_.remove(line->clip);
             emit broken(line->clip);
+        }
         else if (player::is(*line, player::Tell::Lost)) {
             lost(line->clip);
             return;  // what the old player says after this is no longer heard
